@@ -1,0 +1,195 @@
+// SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+// SPDX-License-Identifier: MIT
+//
+// Plays every round the game can play: from the empty board with the
+// person first and from every opening of the computer, every click on any
+// of the nine cells (occupied ones too) and every distinct result of every
+// random draw, up to the decided round, and checks each computer turn
+// against rules stated independently of the engine.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <iostream>
+#include <map>
+#include <set>
+#include <vector>
+
+#include "game/outcome.h"
+#include "opponent/computer_turn.h"
+#include "support/boards.h"
+#include "support/scripted_source.h"
+
+namespace {
+
+using game::Board;
+using game::Outcome;
+using testing_support::CellsOf;
+
+// The eight lines in order of priority for the computer and of testing for
+// the outcome: rows top to bottom, columns left to right, the diagonals.
+constexpr std::array<std::array<int, 3>, 8> kOracleLines{{
+    {1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {1, 4, 7}, {2, 5, 8}, {3, 6, 9}, {1, 5, 9}, {3, 5, 7},
+}};
+
+// The cell the computer must take: the empty cell of the first line with
+// two of its own marks, else of the first line with two of the person's;
+// 0 when there is none.
+int ExpectedLineTarget(const Board& board) {
+  for (const auto mark : {game::kComputerMark, game::kPersonMark}) {
+    for (const auto& line : kOracleLines) {
+      int marks = 0;
+      int empty = 0;
+      for (int cell : line) {
+        if (board[cell] == mark) ++marks;
+        if (board[cell].empty()) empty = cell;
+      }
+      if (marks == 2 && empty != 0) return empty;
+    }
+  }
+  return 0;
+}
+
+// The outcome, from bit masks of each player's cells.
+game::OutcomeDecision ExpectedOutcome(const Board& board) {
+  unsigned person = 0;
+  unsigned computer = 0;
+  for (int cell = 1; cell <= 9; ++cell) {
+    if (board[cell] == game::kPersonMark) person |= 1u << cell;
+    if (board[cell] == game::kComputerMark) computer |= 1u << cell;
+  }
+  for (const auto& [mask, outcome] :
+       {std::pair{person, Outcome::PersonWon}, std::pair{computer, Outcome::ComputerWon}}) {
+    for (int i = 0; i < 8; ++i) {
+      unsigned line = 0;
+      for (int cell : kOracleLines[i]) line |= 1u << cell;
+      if ((mask & line) == line) return {outcome, i};
+    }
+  }
+  if ((person | computer) == 0x3FEu) return {Outcome::Draw, -1};
+  return {};
+}
+
+// A source that takes one chosen branch at every draw and learns, draw by
+// draw, how many branches there are: three coins first, then ten opening
+// slots when the coin gave 1, and four RandI values for every later draw.
+class BranchingSource final : public game::RandomSource {
+ public:
+  struct Branch {
+    int choice;
+    int count;
+  };
+
+  explicit BranchingSource(std::vector<Branch>& script) : script_(script) {}
+
+  float Next() override {
+    const bool opening = next_ == 1 && script_[0].choice == 1;
+    if (next_ == script_.size()) script_.push_back({0, next_ == 0 ? 3 : opening ? 10 : 4});
+    const int choice = script_[next_++].choice;
+    if (next_ == 1) return testing_support::CoinDraw(choice);
+    return opening ? testing_support::OpeningDraw(choice) : testing_support::RandIDraw(choice + 1);
+  }
+
+ private:
+  std::vector<Branch>& script_;
+  std::size_t next_ = 0;
+};
+
+// Checks one computer turn from `before` to `after`.
+void CheckTurn(const Board& before, const Board& after) {
+  SCOPED_TRACE(CellsOf(before) + " -> " + CellsOf(after));
+  int added = 0;
+  for (int cell = 1; cell <= 9; ++cell) {
+    if (before[cell] == after[cell]) continue;
+    EXPECT_TRUE(before[cell].empty()) << "overwrote cell " << cell;
+    EXPECT_EQ(after[cell], game::kComputerMark) << "cell " << cell;
+    ++added;
+  }
+  EXPECT_LE(added, 1) << "more than one O in one turn";
+  if (after[0] != before[0]) {
+    EXPECT_EQ(game::EmptyCellCount(before), 9) << "slot 0 written on a board in play";
+  }
+  if (const int target = ExpectedLineTarget(before); target != 0) {
+    Board expected = before;
+    expected[target] = game::kComputerMark;
+    EXPECT_EQ(after, expected) << "the O did not go to the first line target " << target;
+  }
+}
+
+class Walk {
+ public:
+  void Run() {
+    const Board empty{};
+    Visit(empty);  // the first round: the person moves first
+    for (const Board& opened : Turns(empty)) Visit(opened);  // every later round
+    while (!pending_.empty()) {
+      const Board position = pending_.back();
+      pending_.pop_back();
+      for (int cell = 1; cell <= 9; ++cell) {
+        Board clicked = position;
+        game::PersonMove(clicked, cell);
+        for (const Board& after : Turns(clicked)) Visit(after);
+      }
+    }
+  }
+
+  std::size_t inPlay() const { return inPlay_.size(); }
+  std::size_t decided() const { return decided_.size(); }
+  std::size_t turns() const { return turns_; }
+  const std::map<Outcome, int>& outcomes() const { return outcomes_; }
+
+ private:
+  // Every distinct board one computer turn can leave, checked once each.
+  const std::set<Board>& Turns(const Board& before) {
+    auto [it, fresh] = turnCache_.try_emplace(before);
+    if (!fresh) return it->second;
+    std::vector<BranchingSource::Branch> script;
+    do {
+      Board after = before;
+      BranchingSource source(script);
+      std::int16_t coinFlip = 0;
+      opponent::ComputerTurn(after, source, coinFlip);
+      CheckTurn(before, after);
+      it->second.insert(after);
+      ++turns_;
+      while (!script.empty() && script.back().choice + 1 == script.back().count) script.pop_back();
+      if (!script.empty()) ++script.back().choice;
+    } while (!script.empty());
+    return it->second;
+  }
+
+  void Visit(const Board& board) {
+    const auto decision = game::DecideOutcome(board);
+    const auto expected = ExpectedOutcome(board);
+    EXPECT_EQ(decision.outcome, expected.outcome) << CellsOf(board);
+    EXPECT_EQ(decision.line, expected.line) << CellsOf(board);
+    if (decision.outcome == Outcome::InPlay) {
+      if (inPlay_.insert(board).second) pending_.push_back(board);
+    } else if (decided_.insert(board).second) {
+      ++outcomes_[decision.outcome];
+    }
+  }
+
+  std::map<Board, std::set<Board>> turnCache_;
+  std::set<Board> inPlay_;
+  std::set<Board> decided_;
+  std::vector<Board> pending_;
+  std::map<Outcome, int> outcomes_;
+  std::size_t turns_ = 0;
+};
+
+TEST(ExhaustiveWalk, EveryReachableTurnFollowsTheRules) {
+  Walk walk;
+  walk.Run();
+  std::cout << "[ walk     ] " << walk.inPlay() << " positions in play and " << walk.decided()
+            << " decided positions reached; " << walk.turns() << " computer turns checked ("
+            << walk.outcomes().at(Outcome::PersonWon) << " won, "
+            << walk.outcomes().at(Outcome::ComputerWon) << " lost, "
+            << walk.outcomes().at(Outcome::Draw) << " drawn)\n";
+  EXPECT_GT(walk.inPlay(), 0u);
+  EXPECT_GT(walk.outcomes().at(Outcome::PersonWon), 0);
+  EXPECT_GT(walk.outcomes().at(Outcome::ComputerWon), 0);
+  EXPECT_GT(walk.outcomes().at(Outcome::Draw), 0);
+}
+
+}  // namespace

@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "opponent/positional_move.h"
+#include "support/boards.h"
+#include "support/scripted_source.h"
+
+namespace {
+
+using testing_support::BoardOf;
+using testing_support::CellsOf;
+using testing_support::RandIDraw;
+using testing_support::ScriptedSource;
+
+struct PositionalCase {
+  const char* name;
+  const char* before;
+  std::vector<int> randI;  // every value RandI must return, the discarded one first
+  const char* after;
+};
+
+// The prepared replies with their draws, then the centre, the first free
+// cell or a corner. Each row also checks how many numbers were drawn: the
+// draws shift every later random choice of the game.
+TEST(PositionalMove, AnswersEachPositionWithItsDocumentedReply) {
+  const PositionalCase cases[] = {
+      {"empty board: nothing, one draw", ".........", {4}, "........."},
+      {"X in a corner: the centre", "X........", {3}, "X...O...."},
+      {"X on an edge: the centre", ".X.......", {2}, ".X..O...."},
+      {"X only in the centre: the first corner", "....X....", {1}, "O...X...."},
+      {"X in the centre, corner 1 taken: corner 3", "O...X....", {1}, "O.O.X...."},
+      {"X in the centre, no corner free: nothing", "O.O.X.O.O", {1}, "O.O.X.O.O"},
+      {"X in corners, centre taken: first free cell", "X...O...X", {1}, "XO..O...X"},
+      {"X on an edge, centre taken: first free cell", ".X..O....", {1}, "OX..O...."},
+      {"X in a corner and on an edge, centre empty: the centre, then the first free cell",
+       "XX.......", {1}, "XXO.O...."},
+      {"corner trap, a = 1: corner 3", "O...X...X", {1, 1, 1}, "O.O.X...X"},
+      {"corner trap, b = 3: corner 3", "O...X...X", {1, 4, 3}, "O.O.X...X"},
+      {"corner trap, otherwise: corner 7", "O...X...X", {1, 2, 2}, "O...X.O.X"},
+      {"corner trap with one more mark is no trap", "OO..X...X", {1}, "OOO.X...X"},
+      {"8 and 6, a = 2: cell 9", "....OX.X.", {1, 2, 1}, "....OX.XO"},
+      {"8 and 6, b = 4: cell 9", "....OX.X.", {1, 1, 4}, "....OX.XO"},
+      {"8 and 6, c = 1: cell 4", "....OX.X.", {1, 1, 1, 1}, "...OOX.X."},
+      {"8 and 6, c = 2: cell 7", "....OX.X.", {1, 3, 3, 2}, "....OXOX."},
+      {"8 and 6, c = 1 but 4 taken: nothing", "...OOX.X.", {1, 1, 1, 1}, "...OOX.X."},
+      {"1 and 8, a = 2: cell 7", "X...O..X.", {1, 2, 1}, "X...O.OX."},
+      {"1 and 8, c = 1: cell 4", "X...O..X.", {1, 1, 1, 1}, "X..OO..X."},
+      {"1 and 8, c = 3: cell 6", "X...O..X.", {1, 1, 1, 3}, "X...OO.X."},
+      {"8 and 6 come before 1 and 8", "X...OX.X.", {1, 2, 1}, "X...OX.XO"},
+      {"7, 3 and O in 5: cell 8 without a draw", "..X.O.X..", {1}, "..X.O.XO."},
+      {"7, 3 and O in 5, cell 8 taken: nothing", "O.X.O.XO.", {1}, "O.X.O.XO."},
+      {"3 and 8, a = 2: cell 9", "..X.O..X.", {1, 2, 1}, "..X.O..XO"},
+      {"3 and 8, c = 1: cell 6", "..X.O..X.", {1, 1, 1, 1}, "..X.OO.X."},
+      {"3 and 8, c = 4: cell 4", "..X.O..X.", {1, 1, 1, 4}, "..XOO..X."},
+      {"full board: nothing", "OXOXXOXOX", {1}, "OXOXXOXOX"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<float> script;
+    for (int value : c.randI) script.push_back(RandIDraw(value));
+    ScriptedSource source(script);
+    game::Board board = BoardOf(c.before);
+    opponent::PositionalMove(board, source);
+    EXPECT_EQ(CellsOf(board), c.after);
+    EXPECT_EQ(source.drawn(), c.randI.size());
+  }
+}
+
+}  // namespace
