@@ -1,0 +1,18 @@
+// SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+// SPDX-License-Identifier: MIT
+#include "app/click_label.h"
+
+#include <QMouseEvent>
+
+void ClickLabel::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton;
+  event->accept();
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                     rect().contains(event->position().toPoint());
+  pressed_ = false;
+  event->accept();
+  if (click) emit clicked();
+}

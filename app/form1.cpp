@@ -1,0 +1,153 @@
+// SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+// SPDX-License-Identifier: MIT
+#include "app/form1.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLayout>
+
+#include "app/click_label.h"
+#include "app/dialogs.h"
+#include "app/helpsa.h"
+#include "app/image_box.h"
+#include "app/pictures.h"
+#include "app/program.h"
+#include "app/window_style.h"
+#include "game/outcome.h"
+#include "opponent/computer_turn.h"
+
+namespace {
+const QString kWon = QStringLiteral("перемога");
+const QString kLost = QStringLiteral("програш");
+const QString kDrawn = QStringLiteral("нічия");
+
+QString Text(game::Counter counter) { return QString::fromStdString(game::DecimalText(counter)); }
+}  // namespace
+
+Form1::Form1(Program& program) : QMainWindow(nullptr, kFixedWindowFlags), program_(program) {
+  setWindowTitle(QStringLiteral("Хрестики-нолики від Бомбель "));
+  setWindowIcon(pictures::Icon());
+  auto* client = new QWidget(this);
+  client->setFixedSize(321, 490);
+  SetWhiteBackground(*client);
+  setCentralWidget(client);
+  CreateControls(*client);
+  CreateMenu();
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  Form_Load();
+}
+
+std::int16_t Form1::RandI() { return game::RandI(program_.random()); }
+std::int16_t Form1::FlipCoin() { return opponent::FlipCoin(program_.random(), CoinFlip); }
+std::int16_t Form1::LoadPB() { return game::LoadPB(); }
+
+// Loading the window starts no round: the person moves first on the empty
+// board of the first round.
+void Form1::Form_Load() { ShowTally(); }
+
+void Form1::ShowTally() {
+  Label3->setText(Text(WinCount));
+  Label4->setText(Text(LossCount));
+  Label6->setText(Text(DrawCount));
+}
+
+// A click on a cell that is already marked changes nothing on the board,
+// but the computer still takes its turn.
+void Form1::CellClick(int index) {
+  game::PersonMove(Board, index);
+  ComputerTurn();
+}
+
+void Form1::ComputerTurn() {
+  opponent::ComputerTurn(Board, program_.random(), CoinFlip);
+  ShowBoard();
+  CheckOutcome();
+}
+
+// Every marked cell is drawn again on every turn, from the templates as
+// they are now.
+void Form1::ShowBoard() {
+  for (std::int16_t index = game::kFirstCell; index <= game::kLastCell; ++index) {
+    if (game::Holds(Board, index, game::kPersonMark)) DrawCell(index, true);
+    if (game::Holds(Board, index, game::kComputerMark)) DrawCell(index, false);
+  }
+}
+
+void Form1::DrawCell(std::int16_t index, bool isX) {
+  if (index < game::kFirstCell || index > game::kLastCell) return;
+  cells_[index]->setPicture(isX ? Xp->picture() : Op->picture());
+}
+
+// Ends a decided round: the result word, one more in its counter, the
+// board locked and one again-button. Only the draw shows its new count at
+// once; the others show at the next round.
+void Form1::CheckOutcome() {
+  const game::OutcomeDecision decision = game::DecideOutcome(Board);
+  switch (decision.outcome) {
+    case game::Outcome::InPlay:
+      return;
+    case game::Outcome::PersonWon:
+      Rez->setText(kWon);
+      game::AddOne(WinCount);
+      DisableCells();
+      (decision.OnBottomRow() ? Image2 : Image3)->setVisible(true);
+      return;
+    case game::Outcome::ComputerWon:
+      game::AddOne(LossCount);
+      DisableCells();
+      Image3->setVisible(true);
+      Rez->setText(kLost);
+      return;
+    case game::Outcome::Draw:
+      DisableCells();
+      Image2->setVisible(true);
+      Rez->setText(kDrawn);
+      game::AddOne(DrawCount);
+      Label6->setText(Text(DrawCount));
+      return;
+  }
+}
+
+// Every round after the first begins here, and ends with a computer turn
+// on the empty board in which the computer may open.
+void Form1::NewRound() {
+  Rez->setText(QStringLiteral(" "));
+  ShowTally();
+  EnableCells();
+  game::ClearCells(Board);
+  Image2->setVisible(false);
+  Image3->setVisible(false);
+  for (int index = game::kFirstCell; index <= game::kLastCell; ++index) {
+    cells_[index]->setPicture(None->picture());
+  }
+  ComputerTurn();
+}
+
+void Form1::Image2_Click() { NewRound(); }
+
+// This button takes one number more from the random source than the
+// other, so the next round's coin and opening come one number later.
+void Form1::Image3_Click() {
+  RandI();
+  NewRound();
+}
+
+// A new match: the tally is cleared and a round in progress counts for
+// nobody.
+void Form1::Newgame_Click() {
+  LossCount = 0;
+  WinCount = 0;
+  DrawCount = 0;
+  NewRound();
+}
+
+void Form1::Help_Click() { program_.Show(program_.LoadHelpsa()); }
+void Form1::Exitgame_Click() { program_.dialogs().EndProgram(); }
+void Form1::Label1_Click() { program_.dialogs().MsgBox(QStringLiteral("Keshzzz rulesss...")); }
+
+void Form1::EnableCells() { SetCellsEnabled(true); }
+void Form1::DisableCells() { SetCellsEnabled(false); }
+
+void Form1::SetCellsEnabled(bool enabled) {
+  for (ImageBox* cell : {CT, C, CL, CR, CD, TL, TR, DL, DR}) cell->setEnabled(enabled);
+}

@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+// SPDX-License-Identifier: MIT
+#include "app/image_box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ImageBox::ImageBox(QWidget* parent, const QRect& geometry, const QPixmap& picture)
+    : QWidget(parent), picture_(picture) {
+  setGeometry(geometry);
+}
+
+void ImageBox::setPicture(const QPixmap& picture) {
+  picture_ = picture;
+  update();
+}
+
+void ImageBox::paintEvent(QPaintEvent*) {
+  if (picture_.isNull()) return;
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);  // for high-density screens
+  painter.drawPixmap(QPoint(0, 0), picture_);
+}
+
+void ImageBox::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton;
+  event->accept();
+}
+
+void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                     rect().contains(event->position().toPoint());
+  pressed_ = false;
+  event->accept();
+  if (click) emit clicked();
+}

@@ -1,0 +1,23 @@
+// SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+
+// The pictures built into the program.
+namespace pictures {
+
+QPixmap Board();        // under the nine cells
+QPixmap ScorePanel();   // behind the three score labels
+QPixmap XMark();        // the person's mark; white is transparent
+QPixmap OMark();        // the computer's mark; white is transparent
+QPixmap AgainDark();    // the again-button after a draw or a bottom-row win
+QPixmap AgainLight();   // the again-button after any other result
+QPixmap StartScreen();  // the whole start screen
+QPixmap HelpPicture();  // the help window's background
+QIcon Icon();           // the game window's icon
+QCursor Hand();         // over everything that can be clicked to play
+
+}  // namespace pictures

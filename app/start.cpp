@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+// SPDX-License-Identifier: MIT
+#include "app/start.h"
+
+#include "app/form1.h"
+#include "app/image_box.h"
+#include "app/pictures.h"
+#include "app/program.h"
+
+Start::Start(Program& program)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), program_(program) {
+  setWindowTitle(QStringLiteral("Form2"));
+  setFixedSize(253, 234);
+  // The picture is one row taller than the screen; its last row is never seen.
+  Image1 = new ImageBox(this, {0, 0, 253, 235}, pictures::StartScreen());
+  Image1->setCursor(pictures::Hand());
+  connect(Image1, &ImageBox::clicked, this, &Start::Image1_Click);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void Start::Image1_Click() {
+  program_.UnloadStart();
+  Form1& game = program_.LoadForm1();
+  program_.Show(game);
+}

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+// SPDX-License-Identifier: MIT
+#include <QTest>
+#include <stdexcept>
+
+#include "app/application.h"
+#include "fakes.h"
+
+namespace {
+
+class Faulty : public QObject {
+ public:
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::User) throw std::runtime_error("cell 10");
+    return QObject::event(event);
+  }
+};
+
+FakeDialogs dialogs;
+
+}  // namespace
+
+class ApplicationTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // An error that escapes an event handler is shown and ends the program
+  // with a non-zero status; the event loop itself survives it.
+  void errorInAHandlerIsShownAndEndsTheProgram() {
+    Faulty faulty;
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&faulty, &event);
+    QCOMPARE(dialogs.messages, QStringList{QStringLiteral("Помилка виконання: cell 10")});
+    QCOMPARE(dialogs.endStatuses, QList<int>{1});
+  }
+
+  void handlersWithoutErrorsAreLeftAlone() {
+    dialogs = FakeDialogs();
+    QObject plain;
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&plain, &event);
+    QVERIFY(dialogs.messages.isEmpty());
+    QVERIFY(dialogs.endStatuses.isEmpty());
+  }
+};
+
+int main(int argc, char** argv) {
+  Application application(argc, argv, dialogs);
+  ApplicationTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "application_test.moc"

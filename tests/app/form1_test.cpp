@@ -1,0 +1,274 @@
+// SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+// SPDX-License-Identifier: MIT
+//
+// The game window driven as a person drives it: real mouse clicks at real
+// coordinates of the window, headless.
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/click_label.h"
+#include "app/form1.h"
+#include "app/helpsa.h"
+#include "app/image_box.h"
+#include "app/program.h"
+#include "fakes.h"
+#include "support/boards.h"
+
+using testing_support::BoardOf;
+using testing_support::CellsOf;
+
+class Form1Test : public QObject {
+  Q_OBJECT
+
+ private:
+  FakeDialogs dialogs_;
+  QueueSource random_;
+  Program* program_ = nullptr;
+  Form1* form_ = nullptr;
+
+  // Clicks at a point of the client area, below the menu bar, through the
+  // window: the control that lies topmost there takes the click.
+  void ClickAt(QPoint clientPoint) {
+    const QPoint windowPoint = form_->centralWidget()->mapTo(form_, clientPoint);
+    QTest::mouseClick(form_->windowHandle(), Qt::LeftButton, {}, windowPoint);
+  }
+  void ClickCell(int index) { ClickAt(form_->Cell(index)->geometry().center()); }
+  void ClickCells(const QString& cells) {
+    for (QChar cell : cells) ClickCell(cell.digitValue());
+  }
+  QString Shown() const {
+    return form_->Label3->text() + QLatin1Char('/') + form_->Label6->text() + QLatin1Char('/') +
+           form_->Label4->text();
+  }
+  bool ShowsPicture(int index, const ImageBox* templ) const {
+    return form_->Cell(index)->picture().cacheKey() == templ->picture().cacheKey();
+  }
+
+ private slots:
+  void init() {
+    dialogs_ = FakeDialogs();
+    random_ = QueueSource();
+    program_ = new Program(random_, dialogs_);
+    form_ = &program_->LoadForm1();
+    program_->Show(*form_);
+    QVERIFY(QTest::qWaitForWindowExposed(form_));
+  }
+  void cleanup() { delete program_; }
+
+  // A fresh window: empty board, zero tally, every cell enabled and
+  // blank, no again-button, the person to move.
+  void freshWindowWaitsForThePerson() {
+    QCOMPARE(form_->Board, game::Board{});
+    QCOMPARE(Shown(), QStringLiteral("0/0/0"));
+    QCOMPARE(form_->Rez->text(), QString());
+    for (int index = 1; index <= 9; ++index) {
+      QVERIFY(form_->Cell(index)->isEnabled());
+      QVERIFY(form_->Cell(index)->picture().isNull());
+    }
+    QVERIFY(!form_->Image2->isVisible());
+    QVERIFY(!form_->Image3->isVisible());
+    QCOMPARE(random_.drawn(), 0);
+  }
+
+  // The X and the computer's reply appear together, both drawn from the
+  // templates.
+  void clickMarksTheCellAndTheComputerReplies() {
+    ClickCell(1);
+    QCOMPARE(CellsOf(form_->Board), QStringLiteral("X...O....").toStdString());
+    QVERIFY(ShowsPicture(1, form_->Xp));
+    QVERIFY(ShowsPicture(5, form_->Op));
+    QVERIFY(form_->Cell(2)->picture().isNull());
+    QCOMPARE(random_.drawn(), 2);  // the coin and the positional move's draw
+  }
+
+  // A click on a marked cell leaves the board as it is, but the computer
+  // still takes a turn and may place another O.
+  void clickOnAMarkedCellStillGivesTheComputerATurn() {
+    ClickCell(5);
+    QCOMPARE(CellsOf(form_->Board), QStringLiteral("O...X....").toStdString());
+    ClickCell(5);
+    QCOMPARE(CellsOf(form_->Board), QStringLiteral("O.O.X....").toStdString());
+    ClickCell(1);
+    QCOMPARE(CellsOf(form_->Board), QStringLiteral("OOO.X....").toStdString());
+    QCOMPARE(form_->Rez->text(), QStringLiteral("програш"));
+  }
+
+  void decidedRoundShowsItsWordAndButton_data() {
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QString>("board");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<bool>("darkButton");
+    QTest::addColumn<QString>("shownAtOnce");
+    QTest::addColumn<QString>("shownNextRound");
+    QTest::newRow("win on the right column") << "8693" << "O.XOOXOXX" << "перемога" << false
+                                             << "0/0/0" << "1/0/0";
+    QTest::newRow("win on the left column") << "8348871" << "XOXXOOXXO" << "перемога" << false
+                                            << "0/0/0" << "1/0/0";
+    QTest::newRow("loss") << "9999" << "OOO.O...X" << "програш" << false << "0/0/0" << "0/0/1";
+    QTest::newRow("draw") << "997296" << "OXOOOXXOX" << "нічия" << true << "0/1/0" << "0/1/0";
+  }
+
+  // A decided round: the word, the board locked, one again-button; the
+  // draw's count shows at once, the others only when the next round starts.
+  void decidedRoundShowsItsWordAndButton() {
+    QFETCH(QString, clicks);
+    ClickCells(clicks);
+    QTEST(QString::fromStdString(CellsOf(form_->Board)), "board");
+    QTEST(form_->Rez->text(), "word");
+    QFETCH(bool, darkButton);
+    QCOMPARE(form_->Image2->isVisible(), darkButton);
+    QCOMPARE(form_->Image3->isVisible(), !darkButton);
+    QTEST(Shown(), "shownAtOnce");
+    for (int index = 1; index <= 9; ++index) QVERIFY(!form_->Cell(index)->isEnabled());
+
+    ClickAt(QPoint(250, 427));  // the again-button
+    QTEST(Shown(), "shownNextRound");
+    QCOMPARE(form_->Rez->text(), QStringLiteral(" "));
+    QVERIFY(!form_->Image2->isVisible() && !form_->Image3->isVisible());
+  }
+
+  // No line can be won on the bottom row in play, so the round is set up:
+  // a win there shows the dark button, even though the reply completed a
+  // line of O too.
+  void winOnTheBottomRowShowsTheDarkButton() {
+    form_->Board = BoardOf("OO.....XX");
+    ClickCell(7);
+    QCOMPARE(CellsOf(form_->Board), QStringLiteral("OOO...XXX").toStdString());
+    QCOMPARE(form_->Rez->text(), QStringLiteral("перемога"));
+    QVERIFY(form_->Image2->isVisible());
+    QVERIFY(!form_->Image3->isVisible());
+    QCOMPARE(form_->WinCount, 1);
+    QCOMPARE(form_->LossCount, 0);
+  }
+
+  // A locked board takes no click: no mark, no turn, no draw.
+  void lockedBoardTakesNoClicks() {
+    ClickCells(QStringLiteral("9999"));
+    const game::Board decided = form_->Board;
+    const int drawn = random_.drawn();
+    ClickCells(QStringLiteral("12345678"));
+    QCOMPARE(form_->Board, decided);
+    QCOMPARE(random_.drawn(), drawn);
+    QCOMPARE(form_->LossCount, 1);
+  }
+
+  // The score panel lies over the bottom cells from y = 306 on.
+  void scorePanelCoversTheBottomOfTheBottomCells() {
+    ClickAt(QPoint(150, 308));
+    QCOMPARE(form_->Board, game::Board{});
+    QCOMPARE(random_.drawn(), 0);
+    ClickAt(QPoint(150, 304));
+    QCOMPARE(form_->Board[8], std::string(game::kPersonMark));
+  }
+
+  // The light button takes one number more before the round starts: the
+  // same numbers open the next round in another cell.
+  void lightButtonTakesOneNumberMore() {
+    ClickCells(QStringLiteral("9999"));  // a loss: the light button
+    QVERIFY(form_->Image3->isVisible());
+    random_.Push({0.5f, 0.5f, 5.0f / 9.0f});
+    const int before = random_.drawn();
+    ClickAt(QPoint(250, 427));
+    QCOMPARE(random_.drawn() - before, 4);  // RandI, the coin, the opening, RandI
+    QCOMPARE(CellsOf(form_->Board), QStringLiteral("....O....").toStdString());
+  }
+
+  void darkButtonStartsTheRoundWithTheNextNumber() {
+    ClickCells(QStringLiteral("997296"));  // a draw: the dark button
+    QVERIFY(form_->Image2->isVisible());
+    random_.Push({0.5f, 0.5f, 5.0f / 9.0f});
+    ClickAt(QPoint(250, 427));
+    QCOMPARE(CellsOf(form_->Board), QStringLiteral("...O.....").toStdString());  // 0.5 * 9 = 4.5
+  }
+
+  void newGameMidRoundClearsEverything() {
+    ClickCells(QStringLiteral("9999"));
+    ClickAt(QPoint(250, 427));
+    ClickCell(1);
+    QCOMPARE(form_->LossCount, 1);
+    form_->Newgame->trigger();
+    QCOMPARE(form_->Board, game::Board{});
+    QCOMPARE(Shown(), QStringLiteral("0/0/0"));
+    QCOMPARE(form_->LossCount, 0);
+    for (int index = 1; index <= 9; ++index) QVERIFY(form_->Cell(index)->picture().isNull());
+  }
+
+  void newGameAfterADecidedRoundHidesTheButton() {
+    ClickCells(QStringLiteral("997296"));
+    random_.Push({0.5f, 1.0f / 9.0f});
+    form_->Newgame->trigger();
+    QVERIFY(!form_->Image2->isVisible());
+    QCOMPARE(Shown(), QStringLiteral("0/0/0"));
+    QCOMPARE(CellsOf(form_->Board), QStringLiteral("O........").toStdString());
+    QVERIFY(ShowsPicture(1, form_->Op));
+    QVERIFY(form_->Cell(1)->isEnabled());
+  }
+
+  // An opening in slot 0 marks no cell: the person moves first.
+  void openingInSlotZeroShowsNothing() {
+    ClickCells(QStringLiteral("997296"));
+    random_.Push({0.5f, 0.0f});
+    ClickAt(QPoint(250, 427));
+    QCOMPARE(form_->Board[0], std::string(game::kComputerMark));
+    QCOMPARE(CellsOf(form_->Board), QStringLiteral(".........").toStdString());
+    form_->Newgame->trigger();
+    QCOMPARE(form_->Board[0], std::string(game::kComputerMark));
+  }
+
+  void creditLineShowsItsMessage() {
+    ClickAt(QPoint(160, 478));
+    QCOMPARE(dialogs_.messages, QStringList{QStringLiteral("Keshzzz rulesss...")});
+  }
+
+  void exitEndsTheProgramAtOnce() {
+    form_->Exitgame->trigger();
+    QCOMPARE(dialogs_.endStatuses, QList<int>{0});
+  }
+
+  // "Опції" is an entry of the menu bar that opens nothing and does nothing.
+  void menuBarHoldsItsEntries() {
+    QStringList entries;
+    for (QAction* entry : form_->menuBar()->actions()) entries << entry->text();
+    QCOMPARE(entries, (QStringList{"Файл", "Опції", "Допомога"}));
+    QCOMPARE(form_->file->actions().size(), 2);
+    QCOMPARE(form_->Newgame->text(), QStringLiteral("Нова гра"));
+    QCOMPARE(form_->Exitgame->text(), QStringLiteral("Вихід"));
+    QVERIFY(form_->options->menu() == nullptr);
+    form_->options->trigger();
+    QCOMPARE(form_->Board, game::Board{});
+    QVERIFY(dialogs_.messages.isEmpty() && dialogs_.endStatuses.isEmpty());
+  }
+
+  // Help opens one window however often it is asked for.
+  void helpOpensOneWindow() {
+    form_->Help->trigger();
+    Helpsa* help = program_->helpsa();
+    QVERIFY(help && help->isVisible());
+    form_->Help->trigger();
+    QCOMPARE(program_->helpsa(), help);
+    int helpWindows = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      helpWindows += qobject_cast<Helpsa*>(window) != nullptr;
+    }
+    QCOMPARE(helpWindows, 1);
+  }
+
+  // The game window closed while the help window is open: the program ends
+  // only when the help window closes too.
+  void programEndsWithItsLastWindow() {
+    QSignalSpy ended(program_, &Program::lastWindowClosed);
+    form_->Help->trigger();
+    form_->close();
+    QTRY_VERIFY(program_->form1() == nullptr);
+    QTest::qWait(0);
+    QCOMPARE(ended.count(), 0);
+    program_->helpsa()->close();
+    QTRY_COMPARE(ended.count(), 1);
+  }
+};
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"

@@ -1,0 +1,134 @@
+// SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+// SPDX-License-Identifier: MIT
+//
+// The three windows: how they look, where their controls lie, and how the
+// start screen leads to the game.
+#include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/click_label.h"
+#include "app/form1.h"
+#include "app/helpsa.h"
+#include "app/image_box.h"
+#include "app/program.h"
+#include "app/start.h"
+#include "fakes.h"
+
+class WindowsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  FakeDialogs dialogs_;
+  QueueSource random_;
+
+ private slots:
+  // A click on the start picture removes the start screen and shows the
+  // game window, whose score labels read 0; the program goes on.
+  void startPictureOpensTheGame() {
+    Program program(random_, dialogs_);
+    QSignalSpy ended(&program, &Program::lastWindowClosed);
+    QPointer<Start> start = &program.LoadStart();
+    program.Show(*start);
+    QVERIFY(QTest::qWaitForWindowExposed(start));
+    QTest::mouseClick(start->windowHandle(), Qt::LeftButton, {}, QPoint(126, 117));
+    QVERIFY(program.start() == nullptr);
+    QVERIFY(!start || !start->isVisible());
+    QTRY_VERIFY(!start);
+    Form1* game = program.form1();
+    QVERIFY(game && game->isVisible());
+    QCOMPARE(game->Label3->text() + game->Label6->text() + game->Label4->text(),
+             QStringLiteral("000"));
+    QTest::qWait(0);
+    QCOMPARE(ended.count(), 0);
+  }
+
+  // Closing the start screen by the window system leaves no window.
+  void closingTheStartScreenEndsTheProgram() {
+    Program program(random_, dialogs_);
+    QSignalSpy ended(&program, &Program::lastWindowClosed);
+    program.Show(program.LoadStart());
+    program.start()->close();
+    QTRY_COMPARE(ended.count(), 1);
+  }
+
+  void windowsHaveTheirTitlesSizesAndFrames() {
+    Program program(random_, dialogs_);
+    Start& start = program.LoadStart();
+    QCOMPARE(start.windowTitle(), QStringLiteral("Form2"));
+    QCOMPARE(start.size(), QSize(253, 234));
+    QVERIFY(start.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(start.windowType(), Qt::Tool);  // no task-bar button
+    QCOMPARE(start.Image1->geometry(), QRect(0, 0, 253, 235));
+
+    Form1& game = program.LoadForm1();
+    QCOMPARE(game.windowTitle(), QStringLiteral("Хрестики-нолики від Бомбель "));
+    QCOMPARE(game.centralWidget()->size(), QSize(321, 490));
+    QVERIFY(!game.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!game.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(game.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!game.windowIcon().isNull());
+
+    Helpsa& help = program.LoadHelpsa();
+    QCOMPARE(help.windowTitle(), QString(39, QLatin1Char(' ')) + QStringLiteral("Бомбель"));
+    QCOMPARE(help.size(), QSize(318, 117));
+    QCOMPARE(help.Label1->text(), QStringLiteral("Гра в звичайні хрестики нолики створені Бомбель"));
+    QCOMPARE(help.Label1->geometry(), QRect(0, 87, 337, 16));
+  }
+
+  // Every control of the game window lies where the layout puts it.
+  void gameControlsLieInTheirPlaces() {
+    Program program(random_, dialogs_);
+    Form1& f = program.LoadForm1();
+    const std::pair<QWidget*, QRect> places[] = {
+        {f.Label1, {24, 471, 271, 16}},   {f.Image3, {192, 411, 115, 33}},
+        {f.Label6, {231, 348, 36, 20}},   {f.Label4, {225, 375, 49, 25}},
+        {f.Label3, {225, 318, 49, 25}},   {f.Image4, {12, 306, 296, 99}},
+        {f.CT, {107, 40, 84, 83}},        {f.TL, {14, 40, 87, 82}},
+        {f.None, {435, 6, 33, 25}},       {f.Image2, {192, 411, 115, 33}},
+        {f.CR, {196, 128, 83, 92}},       {f.C, {108, 128, 83, 92}},
+        {f.DL, {14, 226, 89, 87}},        {f.Op, {33, 510, 91, 85}},
+        {f.Xp, {99, 510, 91, 85}},        {f.DR, {196, 226, 83, 85}},
+        {f.CL, {14, 128, 89, 94}},        {f.CD, {108, 226, 83, 87}},
+        {f.TR, {194, 40, 86, 82}},        {f.Image1, {12, 12, 296, 302}},
+        {f.Rez, {18, 396, 178, 43}},
+    };
+    for (const auto& [control, place] : places) QCOMPARE(control->geometry(), place);
+  }
+
+  // Where controls overlap, the one higher in the stacking order takes the
+  // click: the score panel over the bottom cells, the again-buttons over
+  // the result word, the light button over the dark one.
+  void overlappingControlsStackInOrder() {
+    Program program(random_, dialogs_);
+    Form1& f = program.LoadForm1();
+    program.Show(f);
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QWidget* client = f.centralWidget();
+    QCOMPARE(client->childAt(150, 306), f.Image4);
+    QCOMPARE(client->childAt(150, 305), f.CD);
+    QCOMPARE(client->childAt(230, 320), f.Label3);
+    QCOMPARE(client->childAt(100, 400), f.Image4);
+    QCOMPARE(client->childAt(100, 420), f.Rez);
+    QCOMPARE(client->childAt(193, 420), f.Rez);
+    f.Image2->setVisible(true);
+    QCOMPARE(client->childAt(193, 420), f.Image2);
+    f.Image3->setVisible(true);
+    QCOMPARE(client->childAt(193, 420), f.Image3);
+    QCOMPARE(client->childAt(50, 60), f.TL);
+  }
+
+  // Locked cells keep their look: a disabled picture is not greyed.
+  void lockedCellLooksAsBefore() {
+    Program program(random_, dialogs_);
+    Form1& f = program.LoadForm1();
+    f.TL->setPicture(f.Xp->picture());
+    const QImage enabled = f.TL->grab().toImage();
+    f.TL->setEnabled(false);
+    QCOMPARE(f.TL->grab().toImage(), enabled);
+  }
+};
+
+QTEST_MAIN(WindowsTest)
+#include "windows_test.moc"
