@@ -1,0 +1,140 @@
+// SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+// SPDX-License-Identifier: MIT
+#include "console/typed_number.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstddef>
+#include <string>
+#include <system_error>
+
+#include "game/rounding.h"
+
+namespace console {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t\n\v\f\r";
+constexpr std::string_view kUnicodeMinus = "\xE2\x88\x92";  // U+2212 in UTF-8
+
+std::string_view Trimmed(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  const std::size_t last = text.find_last_not_of(kBlanks);
+  return text.substr(first, last - first + 1);
+}
+
+// Walks the typed text and writes what it accepts in the one spelling that
+// std::from_chars reads: "-", digits, ".", "e".
+class Reader {
+ public:
+  explicit Reader(std::string_view text) : rest_(text) {}
+
+  bool AtEnd() const { return rest_.empty(); }
+
+  bool Take(std::string_view what) {
+    if (what.empty() || !rest_.starts_with(what)) return false;
+    rest_.remove_prefix(what.size());
+    return true;
+  }
+
+  bool TakeDigit(std::string& out) {
+    if (rest_.empty() || rest_.front() < '0' || rest_.front() > '9') return false;
+    out += rest_.front();
+    rest_.remove_prefix(1);
+    return true;
+  }
+
+  void TakeSign(std::string& out) {
+    if (Take("+")) return;
+    if (Take("-") || Take(kUnicodeMinus)) out += '-';
+  }
+
+ private:
+  std::string_view rest_;
+};
+
+// Digits with at most one separator. The separator is tried before a digit,
+// so even a strange one reads the same way every time.
+bool TakeMantissa(Reader& reader, std::string_view decimalPoint, std::string& out) {
+  bool seenPoint = false;
+  bool seenDigit = false;
+  for (;;) {
+    if (!seenPoint && reader.Take(decimalPoint)) {
+      seenPoint = true;
+      out += '.';
+    } else if (reader.TakeDigit(out)) {
+      seenDigit = true;
+    } else {
+      return seenDigit;
+    }
+  }
+}
+
+bool TakeExponent(Reader& reader, std::string& out) {
+  if (!reader.Take("e") && !reader.Take("E")) return true;
+  out += 'e';
+  reader.TakeSign(out);
+  bool seenDigit = false;
+  while (reader.TakeDigit(out)) seenDigit = true;
+  return seenDigit;
+}
+
+// Where the first significant digit of the mantissa stands: 1 for 1..9,
+// 3 for 100..999, 0 for 0.1..0.9, -1 for 0.01..0.09.
+long long MantissaMagnitude(std::string_view mantissa) {
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) return 0;
+  if (first < point) return static_cast<long long>(point - first);
+  return -static_cast<long long>(first - point - 1);
+}
+
+// Saturates far beyond any exponent a double can use, so that no length of
+// text overflows it.
+long long ExponentValue(std::string_view exponent) {
+  constexpr long long kCap = 100'000'000'000'000;
+  long long value = 0;
+  for (const char c : exponent) {
+    if (c >= '0' && c <= '9' && value < kCap) value = value * 10 + (c - '0');
+  }
+  return exponent.starts_with('-') ? -value : value;
+}
+
+// Tells a number too large for a double (positive) from one too small
+// (negative or zero) by the decimal place of its first significant digit.
+long long DecimalMagnitude(std::string_view number) {
+  if (number.starts_with('-')) number.remove_prefix(1);
+  const std::size_t e = number.find('e');
+  if (e == std::string_view::npos) return MantissaMagnitude(number);
+  return MantissaMagnitude(number.substr(0, e)) + ExponentValue(number.substr(e + 1));
+}
+
+}  // namespace
+
+std::optional<double> ParseNumber(std::string_view text, std::string_view decimalPoint) {
+  Reader reader(Trimmed(text));
+  std::string number;
+  reader.TakeSign(number);
+  if (!TakeMantissa(reader, decimalPoint, number) || !TakeExponent(reader, number) ||
+      !reader.AtEnd()) {
+    return std::nullopt;
+  }
+  double value = 0.0;
+  const char* const end = number.data() + number.size();
+  const auto [stop, error] = std::from_chars(number.data(), end, value);
+  if (error == std::errc::result_out_of_range && DecimalMagnitude(number) <= 0) {
+    return number.starts_with('-') ? -0.0 : 0.0;
+  }
+  if (error != std::errc() || stop != end) return std::nullopt;
+  return value;
+}
+
+std::optional<game::Counter> AddWins(game::Counter wins, std::string_view typed,
+                                     std::string_view decimalPoint) {
+  const std::optional<double> number = ParseNumber(typed, decimalPoint);
+  if (!number) return std::nullopt;
+  return game::RoundHalfEven(*number + static_cast<double>(wins));
+}
+
+}  // namespace console
