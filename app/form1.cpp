@@ -5,14 +5,19 @@
 #include <QAction>
 #include <QLabel>
 #include <QLayout>
+#include <QLocale>
 
 #include "app/click_label.h"
 #include "app/dialogs.h"
 #include "app/helpsa.h"
 #include "app/image_box.h"
+#include "app/key_codes.h"
 #include "app/pictures.h"
 #include "app/program.h"
+#include "app/text.h"
 #include "app/window_style.h"
+#include "console/passwords.h"
+#include "console/typed_number.h"
 #include "game/outcome.h"
 #include "opponent/computer_turn.h"
 
@@ -20,8 +25,6 @@ namespace {
 const QString kWon = QStringLiteral("перемога");
 const QString kLost = QStringLiteral("програш");
 const QString kDrawn = QStringLiteral("нічия");
-
-QString Text(game::Counter counter) { return QString::fromStdString(game::DecimalText(counter)); }
 }  // namespace
 
 Form1::Form1(Program& program) : QMainWindow(nullptr, kFixedWindowFlags), program_(program) {
@@ -150,4 +153,56 @@ void Form1::DisableCells() { SetCellsEnabled(false); }
 
 void Form1::SetCellsEnabled(bool enabled) {
   for (ImageBox* cell : {CT, C, CL, CR, CD, TL, TR, DL, DR}) cell->setEnabled(enabled);
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+  for (const console::KeyCode code : KeyCodes(*event)) Form_KeyPress(code);
+}
+
+// The grave accent, or the capital "Ё" on the same key of a Russian
+// keyboard, opens the hidden console.
+void Form1::Form_KeyPress(console::KeyCode code) {
+  if (console::OpensConsole(code)) CheatConsole();
+}
+
+void Form1::CheatConsole() {
+  Dialogs& dialogs = program_.dialogs();
+  const QString entry = dialogs.InputBox(Text(console::kConsoleCaption),
+                                         Text(console::kConsolePrompt));
+  switch (console::CommandFor(entry.toStdString())) {
+    case console::Command::None:
+      return;
+    case console::Command::AddWins:
+      AddTypedWins();
+      return;
+    // The templates then share one picture, which the board shows from the
+    // next computer turn on; nothing ever restores them.
+    case console::Command::ComputerLooksLikePerson:
+      Op->setPicture(Xp->picture());
+      return;
+    case console::Command::PersonLooksLikeComputer:
+      Xp->setPicture(Op->picture());
+      return;
+    case console::Command::EndProgram:
+      dialogs.EndProgram();
+      return;
+    case console::Command::ShowScolding:
+      dialogs.MsgBox(Text(console::kScolding));
+      return;
+    case console::Command::ShowKesh:
+      dialogs.MsgBox(Text(console::kKeshMessage));
+      return;
+  }
+}
+
+// A text that is no number, or a sum beyond the counter's range, changes
+// nothing.
+void Form1::AddTypedWins() {
+  const QString typed = program_.dialogs().InputBox(Text(console::kWinsCaption),
+                                                    Text(console::kWinsPrompt));
+  const auto wins = console::AddWins(WinCount, typed.toStdString(),
+                                     QLocale().decimalPoint().toStdString());
+  if (!wins) return;
+  WinCount = *wins;
+  Label3->setText(Text(WinCount));
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "console/keys.h"
 #include "game/board.h"
 #include "game/tally.h"
 
@@ -69,6 +70,9 @@ class Form1 : public QMainWindow {
   // The cell control of index 1..9.
   ImageBox* Cell(int index) const { return cells_.at(index); }
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void CreateControls(QWidget& client);
   void CreateMenu();
@@ -91,6 +95,10 @@ class Form1 : public QMainWindow {
   void Help_Click();
   void Exitgame_Click();
   void Label1_Click();
+  void Form_KeyPress(console::KeyCode code);
+
+  void CheatConsole();
+  void AddTypedWins();
 
   void ComputerTurn();
   void ShowBoard();

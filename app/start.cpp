@@ -3,9 +3,12 @@
 #include "app/start.h"
 
 #include "app/form1.h"
+#include "app/dialogs.h"
 #include "app/image_box.h"
+#include "app/key_codes.h"
 #include "app/pictures.h"
 #include "app/program.h"
+#include "app/text.h"
 
 Start::Start(Program& program)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), program_(program) {
@@ -22,4 +25,14 @@ void Start::Image1_Click() {
   program_.UnloadStart();
   Form1& game = program_.LoadForm1();
   program_.Show(game);
+}
+
+void Start::keyPressEvent(QKeyEvent* event) {
+  for (const console::KeyCode code : KeyCodes(*event)) Form_KeyPress(code);
+}
+
+// A lowercase x followed at once by a lowercase o shows the console's
+// passwords.
+void Start::Form_KeyPress(console::KeyCode code) {
+  if (keys_.KeyPress(code)) program_.dialogs().MsgBox(Text(console::kPasswordList));
 }

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include "console/keys.h"
+
 class ImageBox;
 class Program;
 
@@ -17,8 +19,16 @@ class Start : public QWidget {
 
   ImageBox* Image1;
 
+  // The decimal code of the last key typed on the start screen.
+  const std::string& LastKey() const { return keys_.LastKey(); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void Image1_Click();
+  void Form_KeyPress(console::KeyCode code);
 
   Program& program_;
+  console::StartKeys keys_;
 };

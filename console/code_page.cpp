@@ -2,42 +2,69 @@
 // SPDX-License-Identifier: MIT
 #include "console/code_page.h"
 
-#include <array>
-#include <cstddef>
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <iconv.h>
+
+#include <bit>
+#endif
 
 namespace console {
-
 namespace {
 
-// Codes 0x80..0xBF: Serbian, Macedonian, Belarusian and Ukrainian letters,
-// typographic signs. 0x98 is unassigned (0 here, which never matches: code
-// 0 is the ASCII NUL).
-constexpr std::array<char32_t, 64> kUpperHalf{
-    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,  // 0x80
-    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,  // 0x88
-    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 0x90
-    0x0000, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  // 0x98
-    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,  // 0xA0
-    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,  // 0xA8
-    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,  // 0xB0
-    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // 0xB8
-};
+bool IsCodePoint(char32_t character) {
+  return character <= 0x10FFFF && (character < 0xD800 || character > 0xDFFF);
+}
 
-constexpr char32_t kFirstNonAscii = 0x80;
-constexpr char32_t kCyrillicA = 0x0410;   // code 0xC0
-constexpr char32_t kCyrillicYa = 0x044F;  // small "я", code 0xFF
+#ifdef _WIN32
+
+// The system's own conversion, refusing the "best fit" replacements it
+// would otherwise make for characters the code page lacks.
+std::optional<std::int16_t> Convert(char32_t character) {
+  wchar_t wide[2];
+  int length = 1;
+  if (character < 0x10000) {
+    wide[0] = static_cast<wchar_t>(character);
+  } else {
+    wide[0] = static_cast<wchar_t>(0xD800 + ((character - 0x10000) >> 10));
+    wide[1] = static_cast<wchar_t>(0xDC00 + ((character - 0x10000) & 0x3FF));
+    length = 2;
+  }
+  char code[4];
+  BOOL replaced = FALSE;
+  const int written = WideCharToMultiByte(1251, WC_NO_BEST_FIT_CHARS, wide, length, code,
+                                          sizeof code, nullptr, &replaced);
+  if (written != 1 || replaced) return std::nullopt;
+  return static_cast<std::int16_t>(static_cast<unsigned char>(code[0]));
+}
+
+#else
+
+// The C library's iconv, opened once: it is used on the one thread of the
+// user interface.
+std::optional<std::int16_t> Convert(char32_t character) {
+  static const iconv_t converter = iconv_open(
+      "CP1251", std::endian::native == std::endian::little ? "UTF-32LE" : "UTF-32BE");
+  if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+  char* in = reinterpret_cast<char*>(&character);
+  std::size_t inLeft = sizeof character;
+  char code[4];
+  char* out = code;
+  std::size_t outLeft = sizeof code;
+  const std::size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
+  iconv(converter, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
+  if (result == static_cast<std::size_t>(-1) || out - code != 1) return std::nullopt;
+  return static_cast<std::int16_t>(static_cast<unsigned char>(code[0]));
+}
+
+#endif
 
 }  // namespace
 
 std::optional<std::int16_t> Windows1251Code(char32_t character) {
-  if (character < kFirstNonAscii) return static_cast<std::int16_t>(character);
-  if (character >= kCyrillicA && character <= kCyrillicYa) {
-    return static_cast<std::int16_t>(0xC0 + (character - kCyrillicA));
-  }
-  for (std::size_t i = 0; i < kUpperHalf.size(); ++i) {
-    if (kUpperHalf[i] == character) return static_cast<std::int16_t>(0x80 + i);
-  }
-  return std::nullopt;
+  if (!IsCodePoint(character)) return std::nullopt;
+  return Convert(character);
 }
 
 }  // namespace console

@@ -14,7 +14,7 @@
 #include "app/helpsa.h"
 #include "app/image_box.h"
 #include "app/program.h"
-#include "fakes.h"
+#include "game_window.h"
 #include "support/boards.h"
 
 using testing_support::BoardOf;
@@ -24,21 +24,13 @@ class Form1Test : public QObject {
   Q_OBJECT
 
  private:
-  FakeDialogs dialogs_;
-  QueueSource random_;
-  Program* program_ = nullptr;
+  std::unique_ptr<GameWindow> window_;
   Form1* form_ = nullptr;
 
-  // Clicks at a point of the client area, below the menu bar, through the
-  // window: the control that lies topmost there takes the click.
-  void ClickAt(QPoint clientPoint) {
-    const QPoint windowPoint = form_->centralWidget()->mapTo(form_, clientPoint);
-    QTest::mouseClick(form_->windowHandle(), Qt::LeftButton, {}, windowPoint);
-  }
-  void ClickCell(int index) { ClickAt(form_->Cell(index)->geometry().center()); }
-  void ClickCells(const QString& cells) {
-    for (QChar cell : cells) ClickCell(cell.digitValue());
-  }
+  void ClickAt(QPoint clientPoint) const { window_->ClickAt(clientPoint); }
+  void ClickCell(int index) const { window_->ClickCell(index); }
+  void ClickCells(const QString& cells) const { window_->ClickCells(cells); }
+  QueueSource& random() const { return window_->random; }
   QString Shown() const {
     return form_->Label3->text() + QLatin1Char('/') + form_->Label6->text() + QLatin1Char('/') +
            form_->Label4->text();
@@ -49,14 +41,10 @@ class Form1Test : public QObject {
 
  private slots:
   void init() {
-    dialogs_ = FakeDialogs();
-    random_ = QueueSource();
-    program_ = new Program(random_, dialogs_);
-    form_ = &program_->LoadForm1();
-    program_->Show(*form_);
-    QVERIFY(QTest::qWaitForWindowExposed(form_));
+    window_ = std::make_unique<GameWindow>();
+    form_ = window_->form;
   }
-  void cleanup() { delete program_; }
+  void cleanup() { window_.reset(); }
 
   // A fresh window: empty board, zero tally, every cell enabled and
   // blank, no again-button, the person to move.
@@ -70,7 +58,7 @@ class Form1Test : public QObject {
     }
     QVERIFY(!form_->Image2->isVisible());
     QVERIFY(!form_->Image3->isVisible());
-    QCOMPARE(random_.drawn(), 0);
+    QCOMPARE(random().drawn(), 0);
   }
 
   // The X and the computer's reply appear together, both drawn from the
@@ -81,7 +69,7 @@ class Form1Test : public QObject {
     QVERIFY(ShowsPicture(1, form_->Xp));
     QVERIFY(ShowsPicture(5, form_->Op));
     QVERIFY(form_->Cell(2)->picture().isNull());
-    QCOMPARE(random_.drawn(), 2);  // the coin and the positional move's draw
+    QCOMPARE(random().drawn(), 2);  // the coin and the positional move's draw
   }
 
   // A click on a marked cell leaves the board as it is, but the computer
@@ -124,7 +112,7 @@ class Form1Test : public QObject {
     QTEST(Shown(), "shownAtOnce");
     for (int index = 1; index <= 9; ++index) QVERIFY(!form_->Cell(index)->isEnabled());
 
-    ClickAt(QPoint(250, 427));  // the again-button
+    window_->ClickAgain();  // the again-button
     QTEST(Shown(), "shownNextRound");
     QCOMPARE(form_->Rez->text(), QStringLiteral(" "));
     QVERIFY(!form_->Image2->isVisible() && !form_->Image3->isVisible());
@@ -148,10 +136,10 @@ class Form1Test : public QObject {
   void lockedBoardTakesNoClicks() {
     ClickCells(QStringLiteral("9999"));
     const game::Board decided = form_->Board;
-    const int drawn = random_.drawn();
+    const int drawn = random().drawn();
     ClickCells(QStringLiteral("12345678"));
     QCOMPARE(form_->Board, decided);
-    QCOMPARE(random_.drawn(), drawn);
+    QCOMPARE(random().drawn(), drawn);
     QCOMPARE(form_->LossCount, 1);
   }
 
@@ -159,7 +147,7 @@ class Form1Test : public QObject {
   void scorePanelCoversTheBottomOfTheBottomCells() {
     ClickAt(QPoint(150, 308));
     QCOMPARE(form_->Board, game::Board{});
-    QCOMPARE(random_.drawn(), 0);
+    QCOMPARE(random().drawn(), 0);
     ClickAt(QPoint(150, 304));
     QCOMPARE(form_->Board[8], std::string(game::kPersonMark));
   }
@@ -169,24 +157,24 @@ class Form1Test : public QObject {
   void lightButtonTakesOneNumberMore() {
     ClickCells(QStringLiteral("9999"));  // a loss: the light button
     QVERIFY(form_->Image3->isVisible());
-    random_.Push({0.5f, 0.5f, 5.0f / 9.0f});
-    const int before = random_.drawn();
-    ClickAt(QPoint(250, 427));
-    QCOMPARE(random_.drawn() - before, 4);  // RandI, the coin, the opening, RandI
+    random().Push({0.5f, 0.5f, 5.0f / 9.0f});
+    const int before = random().drawn();
+    window_->ClickAgain();
+    QCOMPARE(random().drawn() - before, 4);  // RandI, the coin, the opening, RandI
     QCOMPARE(CellsOf(form_->Board), QStringLiteral("....O....").toStdString());
   }
 
   void darkButtonStartsTheRoundWithTheNextNumber() {
     ClickCells(QStringLiteral("997296"));  // a draw: the dark button
     QVERIFY(form_->Image2->isVisible());
-    random_.Push({0.5f, 0.5f, 5.0f / 9.0f});
-    ClickAt(QPoint(250, 427));
+    random().Push({0.5f, 0.5f, 5.0f / 9.0f});
+    window_->ClickAgain();
     QCOMPARE(CellsOf(form_->Board), QStringLiteral("...O.....").toStdString());  // 0.5 * 9 = 4.5
   }
 
   void newGameMidRoundClearsEverything() {
     ClickCells(QStringLiteral("9999"));
-    ClickAt(QPoint(250, 427));
+    window_->ClickAgain();
     ClickCell(1);
     QCOMPARE(form_->LossCount, 1);
     form_->Newgame->trigger();
@@ -198,7 +186,7 @@ class Form1Test : public QObject {
 
   void newGameAfterADecidedRoundHidesTheButton() {
     ClickCells(QStringLiteral("997296"));
-    random_.Push({0.5f, 1.0f / 9.0f});
+    random().Push({0.5f, 1.0f / 9.0f});
     form_->Newgame->trigger();
     QVERIFY(!form_->Image2->isVisible());
     QCOMPARE(Shown(), QStringLiteral("0/0/0"));
@@ -210,8 +198,8 @@ class Form1Test : public QObject {
   // An opening in slot 0 marks no cell: the person moves first.
   void openingInSlotZeroShowsNothing() {
     ClickCells(QStringLiteral("997296"));
-    random_.Push({0.5f, 0.0f});
-    ClickAt(QPoint(250, 427));
+    random().Push({0.5f, 0.0f});
+    window_->ClickAgain();
     QCOMPARE(form_->Board[0], std::string(game::kComputerMark));
     QCOMPARE(CellsOf(form_->Board), QStringLiteral(".........").toStdString());
     form_->Newgame->trigger();
@@ -220,12 +208,12 @@ class Form1Test : public QObject {
 
   void creditLineShowsItsMessage() {
     ClickAt(QPoint(160, 478));
-    QCOMPARE(dialogs_.messages, QStringList{QStringLiteral("Keshzzz rulesss...")});
+    QCOMPARE(window_->dialogs.messages, QStringList{QStringLiteral("Keshzzz rulesss...")});
   }
 
   void exitEndsTheProgramAtOnce() {
     form_->Exitgame->trigger();
-    QCOMPARE(dialogs_.endStatuses, QList<int>{0});
+    QCOMPARE(window_->dialogs.endStatuses, QList<int>{0});
   }
 
   // "Опції" is an entry of the menu bar that opens nothing and does nothing.
@@ -239,16 +227,16 @@ class Form1Test : public QObject {
     QVERIFY(form_->options->menu() == nullptr);
     form_->options->trigger();
     QCOMPARE(form_->Board, game::Board{});
-    QVERIFY(dialogs_.messages.isEmpty() && dialogs_.endStatuses.isEmpty());
+    QVERIFY(window_->dialogs.messages.isEmpty() && window_->dialogs.endStatuses.isEmpty());
   }
 
   // Help opens one window however often it is asked for.
   void helpOpensOneWindow() {
     form_->Help->trigger();
-    Helpsa* help = program_->helpsa();
+    Helpsa* help = window_->program->helpsa();
     QVERIFY(help && help->isVisible());
     form_->Help->trigger();
-    QCOMPARE(program_->helpsa(), help);
+    QCOMPARE(window_->program->helpsa(), help);
     int helpWindows = 0;
     for (QWidget* window : QApplication::topLevelWidgets()) {
       helpWindows += qobject_cast<Helpsa*>(window) != nullptr;
@@ -259,13 +247,13 @@ class Form1Test : public QObject {
   // The game window closed while the help window is open: the program ends
   // only when the help window closes too.
   void programEndsWithItsLastWindow() {
-    QSignalSpy ended(program_, &Program::lastWindowClosed);
+    QSignalSpy ended(window_->program.get(), &Program::lastWindowClosed);
     form_->Help->trigger();
     form_->close();
-    QTRY_VERIFY(program_->form1() == nullptr);
+    QTRY_VERIFY(window_->program->form1() == nullptr);
     QTest::qWait(0);
     QCOMPARE(ended.count(), 0);
-    program_->helpsa()->close();
+    window_->program->helpsa()->close();
     QTRY_COMPARE(ended.count(), 1);
   }
 };

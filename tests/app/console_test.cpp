@@ -1,0 +1,179 @@
+// SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+// SPDX-License-Identifier: MIT
+//
+// The hidden console and the start screen's password list, typed into the
+// real windows.
+#include <QLabel>
+#include <QLocale>
+#include <QTest>
+
+#include "app/start.h"
+#include "game_window.h"
+#include "support/boards.h"
+
+namespace {
+const QString kConsoleBox = QStringLiteral("Консоль для читерства|Введите нужный пароль и нажмите ОК");
+const QString kWinsBox = QStringLiteral(" Ну ну...|Введите  число желаемых побед");
+}  // namespace
+
+class ConsoleTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<GameWindow> window_;
+  Form1* form_ = nullptr;
+
+  bool LooksAlike() const { return form_->Xp->picture().cacheKey() == form_->Op->picture().cacheKey(); }
+
+ private slots:
+  void init() {
+    QLocale::setDefault(QLocale::c());
+    window_ = std::make_unique<GameWindow>();
+    form_ = window_->form;
+  }
+  void cleanup() { window_.reset(); }
+
+  void consoleKeys_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("grave accent") << "`" << true;
+    QTest::newRow("capital Ё") << "Ё" << true;
+    QTest::newRow("small ё") << "ё" << false;
+    QTest::newRow("tilde") << "~" << false;
+    QTest::newRow("a letter") << "z" << false;
+  }
+
+  // The grave accent, or the capital "Ё" on the same key of a Russian
+  // keyboard, opens the console; nothing else does.
+  void consoleKeys() {
+    QFETCH(QString, key);
+    QFETCH(bool, opens);
+    window_->Type(key);
+    QCOMPARE(window_->dialogs.prompts, opens ? QStringList{kConsoleBox} : QStringList{});
+  }
+
+  void entries_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<int>("ends");
+    QTest::addColumn<bool>("looksAlike");
+    QTest::addColumn<int>("wins");
+    const QStringList none;
+    QTest::newRow("zap") << "zap" << none << 0 << false << 3;
+    QTest::newRow("mek r") << "mek r" << none << 0 << true << 0;
+    QTest::newRow("mek t") << "mek t" << none << 0 << true << 0;
+    QTest::newRow("dorp") << "dorp" << none << 1 << false << 0;
+    QTest::newRow("lam bo du") << "lam bo du"
+                               << QStringList{"А ты что здесь делаешь ? А ну пошел вон !!!"} << 0
+                               << false << 0;
+    QTest::newRow("Kesh") << "Kesh" << QStringList{"Kesh RULEZZ"} << 0 << false << 0;
+    QTest::newRow("wrong case") << "Zap" << none << 0 << false << 0;
+    QTest::newRow("blank before") << " dorp" << none << 0 << false << 0;
+    QTest::newRow("blank after") << "Kesh " << none << 0 << false << 0;
+    QTest::newRow("Cancel") << "" << none << 0 << false << 0;
+  }
+
+  // Each password does its one thing; anything else does nothing at all.
+  void entries() {
+    QFETCH(QString, entry);
+    window_->dialogs.answers = QStringList{entry, QStringLiteral("3")};
+    window_->Type(QStringLiteral("`"));
+    QTEST(window_->dialogs.messages, "messages");
+    QTEST(int(window_->dialogs.endStatuses.size()), "ends");
+    QTEST(LooksAlike(), "looksAlike");
+    QTEST(int(form_->WinCount), "wins");
+    QCOMPARE(form_->Label3->text(), QString::number(form_->WinCount));
+    QCOMPARE(form_->Board, game::Board{});
+  }
+
+  void typedWins_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<int>("before");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("after");
+    const QLocale ukrainian(QLocale::Ukrainian, QLocale::Ukraine);
+    QTest::newRow("3 from 2") << QLocale::c() << 2 << "3" << 5;
+    QTest::newRow("-10 from 2") << QLocale::c() << 2 << "-10" << -8;
+    QTest::newRow("2.5 rounds to even") << QLocale::c() << 0 << "2.5" << 2;
+    QTest::newRow("2,5 with a decimal comma") << ukrainian << 0 << "2,5" << 2;
+    QTest::newRow("3,5 with a decimal comma") << ukrainian << 0 << "3,5" << 4;
+    QTest::newRow("beyond the counter") << QLocale::c() << 1 << "32767" << 1;
+    QTest::newRow("no number") << QLocale::c() << 1 << "abc" << 1;
+  }
+
+  // "zap" adds the typed number; a text that is no number, or a sum the
+  // counter cannot hold, changes nothing.
+  void typedWins() {
+    QFETCH(QLocale, locale);
+    QFETCH(int, before);
+    QLocale::setDefault(locale);
+    form_->WinCount = static_cast<game::Counter>(before);
+    form_->Label3->setText(QString::number(before));
+    QFETCH(QString, typed);
+    window_->dialogs.answers = QStringList{QStringLiteral("zap"), typed};
+    window_->Type(QStringLiteral("`"));
+    QCOMPARE(window_->dialogs.prompts, (QStringList{kConsoleBox, kWinsBox}));
+    QTEST(int(form_->WinCount), "after");
+    QCOMPARE(form_->Label3->text(), QString::number(form_->WinCount));
+  }
+
+  // After "mek r" the O marks keep their look until the computer's next
+  // turn, then show the X picture; three "Oo" in a line still lose.
+  void computerMarksLookLikeThePersonsFromTheNextTurn() {
+    window_->ClickCell(9);
+    const qint64 oPicture = form_->Op->picture().cacheKey();
+    QCOMPARE(form_->C->picture().cacheKey(), oPicture);
+    window_->dialogs.answers = QStringList{QStringLiteral("mek r")};
+    window_->Type(QStringLiteral("`"));
+    QCOMPARE(form_->C->picture().cacheKey(), oPicture);
+
+    window_->ClickCells(QStringLiteral("999"));
+    QCOMPARE(testing_support::CellsOf(form_->Board), std::string("OOO.O...X"));
+    for (int cell : {1, 2, 3, 5, 9}) {
+      QCOMPARE(form_->Cell(cell)->picture().cacheKey(), form_->Xp->picture().cacheKey());
+    }
+    QCOMPARE(form_->Rez->text(), QStringLiteral("програш"));
+  }
+
+  // The second of the two passwords copies the same picture back: both
+  // marks keep the X.
+  void bothPasswordsLeaveTheXPicture() {
+    const qint64 xPicture = form_->Xp->picture().cacheKey();
+    window_->dialogs.answers = QStringList{QStringLiteral("mek r"), QStringLiteral("mek t")};
+    window_->Type(QStringLiteral("``"));
+    QCOMPARE(form_->Xp->picture().cacheKey(), xPicture);
+    QCOMPARE(form_->Op->picture().cacheKey(), xPicture);
+  }
+
+  void startScreenKeys_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("lists");
+    QTest::addColumn<QString>("lastKey");
+    QTest::newRow("x o") << "xo" << 1 << "111";
+    QTest::newRow("x o x o") << "xoxo" << 2 << "111";
+    QTest::newRow("x a o") << "xao" << 0 << "111";
+    QTest::newRow("capitals") << "XO" << 0 << "79";
+    QTest::newRow("o first") << "o" << 0 << "111";
+    QTest::newRow("Cyrillic") << "хо" << 0 << "238";
+  }
+
+  // A lowercase x followed at once by a lowercase o shows the passwords.
+  void startScreenKeys() {
+    window_.reset();
+    FakeDialogs dialogs;
+    QueueSource random;
+    Program program(random, dialogs);
+    Start& start = program.LoadStart();
+    program.Show(start);
+    QVERIFY(QTest::qWaitForWindowExposed(&start));
+    QFETCH(QString, typed);
+    GameWindow::Type(start.windowHandle(), typed);
+    QFETCH(int, lists);
+    QCOMPARE(dialogs.messages,
+             QStringList(lists, QStringLiteral("zap , mek r , mek t , lam bo du , dorp , Kesh")));
+    QTEST(QString::fromStdString(start.LastKey()), "lastKey");
+  }
+};
+
+QTEST_MAIN(ConsoleTest)
+#include "console_test.moc"

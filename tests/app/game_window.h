@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QTest>
+#include <memory>
+
+#include "app/form1.h"
+#include "app/image_box.h"
+#include "app/program.h"
+#include "fakes.h"
+
+// A program with its game window shown, scripted dialogs and draws, and
+// the person's hands: clicks at points of the window and typed keys, both
+// delivered through the window as the window system delivers them.
+struct GameWindow {
+  GameWindow() : program(std::make_unique<Program>(random, dialogs)), form(&program->LoadForm1()) {
+    program->Show(*form);
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+  }
+
+  // A point of the client area, below the menu bar: the control that lies
+  // topmost there takes the click.
+  void ClickAt(QPoint clientPoint) const {
+    const QPoint windowPoint = form->centralWidget()->mapTo(form, clientPoint);
+    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, windowPoint);
+  }
+  void ClickCell(int index) const { ClickAt(form->Cell(index)->geometry().center()); }
+  void ClickCells(const QString& cells) const {
+    for (QChar cell : cells) ClickCell(cell.digitValue());
+  }
+  void ClickAgain() const { ClickAt(QPoint(250, 427)); }
+
+  // Each character as a key of its own.
+  static void Type(QWindow* window, const QString& text) {
+    for (QChar character : text) {
+      QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, QString(character), {});
+    }
+  }
+  void Type(const QString& text) const { Type(form->windowHandle(), text); }
+
+  FakeDialogs dialogs;
+  QueueSource random;
+  std::unique_ptr<Program> program;
+  Form1* form;
+};
