@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QLocale>
 
+#include "app/accessibility.h"
 #include "app/click_label.h"
 #include "app/dialogs.h"
 #include "app/helpsa.h"
@@ -30,6 +31,7 @@ const QString kDrawn = QStringLiteral("нічия");
 Form1::Form1(Program& program) : QMainWindow(nullptr, kFixedWindowFlags), program_(program) {
   setWindowTitle(QStringLiteral("Хрестики-нолики від Бомбель "));
   setWindowIcon(pictures::Icon());
+  InstallAccessibility();
   auto* client = new QWidget(this);
   client->setFixedSize(321, 490);
   SetWhiteBackground(*client);
@@ -37,6 +39,7 @@ Form1::Form1(Program& program) : QMainWindow(nullptr, kFixedWindowFlags), progra
   CreateControls(*client);
   CreateMenu();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+  DescribeCells();
   Form_Load();
 }
 
@@ -49,9 +52,25 @@ std::int16_t Form1::LoadPB() { return game::LoadPB(); }
 void Form1::Form_Load() { ShowTally(); }
 
 void Form1::ShowTally() {
-  Label3->setText(Text(WinCount));
-  Label4->setText(Text(LossCount));
-  Label6->setText(Text(DrawCount));
+  ShowCount(*Label3, WinCount);
+  ShowCount(*Label4, LossCount);
+  ShowCount(*Label6, DrawCount);
+}
+
+// A score label tells assistive technologies what it counts, too.
+void Form1::ShowCount(QLabel& label, game::Counter count) {
+  label.setText(Text(count));
+  label.setAccessibleName(label.accessibleDescription() + QStringLiteral(": ") + Text(count));
+}
+
+// Each cell tells assistive technologies what it holds.
+void Form1::DescribeCells() {
+  for (int index = game::kFirstCell; index <= game::kLastCell; ++index) {
+    const QString holds = game::Holds(Board, index, game::kPersonMark)     ? QStringLiteral("X")
+                          : game::Holds(Board, index, game::kComputerMark) ? QStringLiteral("O")
+                                                                            : QStringLiteral("порожня");
+    cells_[index]->setAccessibleName(QStringLiteral("клітинка %1: %2").arg(index).arg(holds));
+  }
 }
 
 // A click on a cell that is already marked changes nothing on the board,
@@ -74,6 +93,7 @@ void Form1::ShowBoard() {
     if (game::Holds(Board, index, game::kPersonMark)) DrawCell(index, true);
     if (game::Holds(Board, index, game::kComputerMark)) DrawCell(index, false);
   }
+  DescribeCells();
 }
 
 void Form1::DrawCell(std::int16_t index, bool isX) {
@@ -106,7 +126,7 @@ void Form1::CheckOutcome() {
       Image2->setVisible(true);
       Rez->setText(kDrawn);
       game::AddOne(DrawCount);
-      Label6->setText(Text(DrawCount));
+      ShowCount(*Label6, DrawCount);
       return;
   }
 }
@@ -204,5 +224,5 @@ void Form1::AddTypedWins() {
                                      QLocale().decimalPoint().toStdString());
   if (!wins) return;
   WinCount = *wins;
-  Label3->setText(Text(WinCount));
+  ShowCount(*Label3, WinCount);
 }

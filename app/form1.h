@@ -109,6 +109,8 @@ class Form1 : public QMainWindow {
   void DisableCells();
   void SetCellsEnabled(bool enabled);
   void ShowTally();
+  void ShowCount(QLabel& label, game::Counter count);
+  void DescribeCells();
 
   Program& program_;
   std::array<ImageBox*, 10> cells_{};

@@ -29,8 +29,10 @@ void SetTextColour(QLabel& label, const QColor& colour) {
   label.setPalette(palette);
 }
 
-QLabel* ScoreLabel(QWidget& parent, const QRect& geometry, const QColor& colour) {
+QLabel* ScoreLabel(QWidget& parent, const QRect& geometry, const QColor& colour,
+                   const QString& meaning) {
   auto* label = new QLabel(QStringLiteral("0"), &parent);
+  label->setAccessibleDescription(meaning);
   label->setGeometry(geometry);
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label->setFont(LayoutFont(kSansSerif, 18, true));  // 13.5 pt
@@ -77,9 +79,10 @@ void Form1::CreateControls(QWidget& client) {
   TL = clickable({14, 40, 87, 82});
   CT = clickable({107, 40, 84, 83});
   Image4 = image({12, 306, 296, 99}, pictures::ScorePanel());
-  Label3 = ScoreLabel(client, {225, 318, 49, 25}, Highlight());
-  Label4 = ScoreLabel(client, {225, 375, 49, 25}, QColor(0xE0, 0xE0, 0xE0));
-  Label6 = ScoreLabel(client, {231, 348, 36, 20}, QColor(0xE0, 0xE0, 0xE0));
+  const QColor grey(0xE0, 0xE0, 0xE0);
+  Label3 = ScoreLabel(client, {225, 318, 49, 25}, Highlight(), QStringLiteral("виграші"));
+  Label4 = ScoreLabel(client, {225, 375, 49, 25}, grey, QStringLiteral("програші"));
+  Label6 = ScoreLabel(client, {231, 348, 36, 20}, grey, QStringLiteral("нічиї"));
   Image3 = clickable({192, 411, 115, 33}, pictures::AgainLight());
 
   Label1 = new ClickLabel(QStringLiteral("бомбель"), &client);
@@ -89,6 +92,7 @@ void Form1::CreateControls(QWidget& client) {
   SetWhiteBackground(*Label1);
 
   for (ImageBox* hidden : {Xp, Op, Image2, Image3}) hidden->setVisible(false);
+  for (ImageBox* again : {Image2, Image3}) again->setAccessibleName(QStringLiteral("ще раз"));
   cells_ = {nullptr, TL, CT, TR, CL, C, CR, DL, CD, DR};
   const std::array handlers = {&Form1::TL_Click, &Form1::CT_Click, &Form1::TR_Click,
                                &Form1::CL_Click, &Form1::C_Click,  &Form1::CR_Click,

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/image_box.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,6 +14,14 @@ ImageBox::ImageBox(QWidget* parent, const QRect& geometry, const QPixmap& pictur
 void ImageBox::setPicture(const QPixmap& picture) {
   picture_ = picture;
   update();
+}
+
+void ImageBox::click() {
+  if (isEnabled() && isVisible()) emit clicked();
+}
+
+bool ImageBox::takesClicks() const {
+  return isSignalConnected(QMetaMethod::fromSignal(&ImageBox::clicked));
 }
 
 void ImageBox::paintEvent(QPaintEvent*) {

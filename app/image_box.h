@@ -20,6 +20,12 @@ class ImageBox : public QWidget {
   // data), or empties the control with a null pixmap.
   void setPicture(const QPixmap& picture);
 
+  // A click from outside the mouse (an assistive technology's press):
+  // reported only while the control is enabled and visible.
+  void click();
+  // Whether anything listens to its clicks: then it acts as a button.
+  bool takesClicks() const;
+
  signals:
   void clicked();
 

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: MIT
 //
 // The windows on a real X display: pixels of a screenshot of the whole
-// screen against the layout. Runs under its own Xvfb (tests/with-xvfb);
-// the screenshots are kept in screens/ for a person to look at.
+// screen against the layout, at the screen's own density and at twice it
+// (QT_SCALE_FACTOR=2), where the layout must stay and the pictures scale.
+// Runs under its own Xvfb (tests/with-xvfb); the screenshots are kept in
+// screens/ for a person to look at.
 #include <QDir>
 #include <QScreen>
 #include <QTest>
@@ -19,7 +21,7 @@ namespace {
 QImage Screenshot(const QString& name) {
   const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
   QDir().mkpath(QStringLiteral("screens"));
-  shot.save(QStringLiteral("screens/%1.png").arg(name));
+  shot.save(QStringLiteral("screens/%1-x%2.png").arg(name).arg(shot.devicePixelRatio()));
   return shot;
 }
 
@@ -28,6 +30,12 @@ bool Near(QRgb actual, QRgb expected, int tolerance) {
   return std::abs(qRed(actual) - qRed(expected)) <= tolerance &&
          std::abs(qGreen(actual) - qGreen(expected)) <= tolerance &&
          std::abs(qBlue(actual) - qBlue(expected)) <= tolerance;
+}
+
+// Three quarters of one colour and a quarter of the other.
+QRgb Blend(QRgb most, QRgb least) {
+  return qRgb((3 * qRed(most) + qRed(least)) / 4, (3 * qGreen(most) + qGreen(least)) / 4,
+              (3 * qBlue(most) + qBlue(least)) / 4);
 }
 
 constexpr QRgb kBand = 0x004080;
@@ -46,10 +54,12 @@ class ScreenTest : public QObject {
   FakeDialogs dialogs_;
   QueueSource random_;
 
-  // Checks a pixel given in the coordinates of a widget.
+  // Checks a pixel given in the coordinates of a widget: on a screen of
+  // higher density, the middle of the block of device pixels it became.
   static void Expect(const QImage& shot, const QWidget& widget, QPoint at, QRgb colour,
                      int tolerance, const char* what) {
-    const QPoint onScreen = widget.mapToGlobal(at) - shot.offset();
+    const int ratio = qRound(shot.devicePixelRatio());
+    const QPoint onScreen = widget.mapToGlobal(at) * ratio + QPoint(ratio / 2, ratio / 2);
     const QRgb actual = shot.pixel(onScreen) & 0xFFFFFF;
     QVERIFY2(Near(actual, colour, tolerance),
              qPrintable(QStringLiteral("%1 at %2,%3: %4, expected %5")
@@ -85,10 +95,13 @@ class ScreenTest : public QObject {
 
     Expect(shot, client, {12 + 150, 12 + 12}, kBand, 12, "top band");
     Expect(shot, client, {12 + 282, 12 + 150}, kBand, 12, "right band");
-    Expect(shot, client, {12 + 92, 12 + 150}, kGridLine, 40, "grid column 92");
-    Expect(shot, client, {12 + 180, 12 + 60}, kGridLine, 40, "grid column 180");
-    Expect(shot, client, {12 + 230, 12 + 111}, kGridLine, 40, "grid row 111");
-    Expect(shot, client, {12 + 40, 12 + 210}, kGridLine, 40, "grid row 210");
+    // Scaled smoothly to twice its size, a line of one pixel becomes two
+    // that are each three quarters line and one quarter cell.
+    const QRgb line = shot.devicePixelRatio() > 1 ? Blend(kGridLine, kGrid) : kGridLine;
+    Expect(shot, client, {12 + 92, 12 + 150}, line, 40, "grid column 92");
+    Expect(shot, client, {12 + 180, 12 + 60}, line, 40, "grid column 180");
+    Expect(shot, client, {12 + 230, 12 + 111}, line, 40, "grid row 111");
+    Expect(shot, client, {12 + 40, 12 + 210}, line, 40, "grid row 210");
     Expect(shot, client, {150, 270}, kGrid, 12, "an empty cell");
     // The X of the first click and the O of the reply, with the board
     // showing through the pictures' white around them.
