@@ -27,8 +27,6 @@ class SearchPath {
   // path when none does.
   std::filesystem::path Find(std::string_view stored_name) const;
 
-  const std::vector<std::filesystem::path>& folders() const { return folders_; }
-
  private:
   std::vector<std::filesystem::path> folders_;
 };
