@@ -3,6 +3,7 @@
 #include "app/form1.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLocale>
@@ -38,9 +39,30 @@ Form1::Form1(Program& program) : QMainWindow(nullptr, kFixedWindowFlags), progra
   setCentralWidget(client);
   CreateControls(*client);
   CreateMenu();
+  client->installEventFilter(this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   DescribeCells();
   Form_Load();
+}
+
+// The sounds are loaded once the window has first been painted, so that
+// opening the audio device never delays the board.
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (!soundsAsked_ && watched == centralWidget() && event->type() == QEvent::Paint) {
+    soundsAsked_ = true;
+    QMetaObject::invokeMethod(this, &Form1::LoadSounds, Qt::QueuedConnection);
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// The sound files lie beside the program, or in its shared data folder
+// when it is installed.
+void Form1::LoadSounds() {
+  const auto search = sound::SearchPath::ForProgramIn(
+      std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String()));
+  for (sound::MediaPlayer* player : {&MediaPlayer1, &MediaPlayer2, &MediaPlayer3}) {
+    player->Load(search);
+  }
 }
 
 std::int16_t Form1::RandI() { return game::RandI(program_.random()); }
@@ -77,6 +99,7 @@ void Form1::DescribeCells() {
 // but the computer still takes its turn.
 void Form1::CellClick(int index) {
   game::PersonMove(Board, index);
+  MediaPlayer1.Play();
   ComputerTurn();
 }
 
@@ -117,6 +140,7 @@ void Form1::CheckOutcome() {
       return;
     case game::Outcome::ComputerWon:
       game::AddOne(LossCount);
+      MediaPlayer2.Play();
       DisableCells();
       Image3->setVisible(true);
       Rez->setText(kLost);

@@ -9,6 +9,7 @@
 #include "console/keys.h"
 #include "game/board.h"
 #include "game/tally.h"
+#include "sound/media_player.h"
 
 class ClickLabel;
 class ImageBox;
@@ -60,6 +61,12 @@ class Form1 : public QMainWindow {
   ImageBox* Image1;
   QLabel* Rez;
 
+  // The sound players: the click, the loss, and a game track that nothing
+  // starts.
+  sound::MediaPlayer MediaPlayer1{"data\\media\\click.wav", 1};
+  sound::MediaPlayer MediaPlayer2{"data\\media\\loose.mp3", 1};
+  sound::MediaPlayer MediaPlayer3{"data\\media\\game.mp3", 0};
+
   // The menu bar.
   QMenu* file;
   QAction* Newgame;
@@ -72,6 +79,7 @@ class Form1 : public QMainWindow {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateControls(QWidget& client);
@@ -97,6 +105,7 @@ class Form1 : public QMainWindow {
   void Label1_Click();
   void Form_KeyPress(console::KeyCode code);
 
+  void LoadSounds();
   void CheatConsole();
   void AddTypedWins();
 
@@ -114,4 +123,5 @@ class Form1 : public QMainWindow {
 
   Program& program_;
   std::array<ImageBox*, 10> cells_{};
+  bool soundsAsked_ = false;
 };

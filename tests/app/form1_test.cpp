@@ -80,6 +80,7 @@ class Form1Test : public QObject {
     QCOMPARE(CellsOf(form_->Board), QStringLiteral("O...X....").toStdString());
     ClickCell(5);
     QCOMPARE(CellsOf(form_->Board), QStringLiteral("O.O.X....").toStdString());
+    QCOMPARE(form_->MediaPlayer1.starts(), 2);
     ClickCell(1);
     QCOMPARE(CellsOf(form_->Board), QStringLiteral("OOO.X....").toStdString());
     QCOMPARE(form_->Rez->text(), QStringLiteral("програш"));
@@ -92,19 +93,25 @@ class Form1Test : public QObject {
     QTest::addColumn<bool>("darkButton");
     QTest::addColumn<QString>("shownAtOnce");
     QTest::addColumn<QString>("shownNextRound");
+    QTest::addColumn<int>("lossSounds");
     QTest::newRow("win on the right column") << "8693" << "O.XOOXOXX" << "перемога" << false
-                                             << "0/0/0" << "1/0/0";
+                                             << "0/0/0" << "1/0/0" << 0;
     QTest::newRow("win on the left column") << "8348871" << "XOXXOOXXO" << "перемога" << false
-                                            << "0/0/0" << "1/0/0";
-    QTest::newRow("loss") << "9999" << "OOO.O...X" << "програш" << false << "0/0/0" << "0/0/1";
-    QTest::newRow("draw") << "997296" << "OXOOOXXOX" << "нічия" << true << "0/1/0" << "0/1/0";
+                                            << "0/0/0" << "1/0/0" << 0;
+    QTest::newRow("loss") << "9999" << "OOO.O...X" << "програш" << false << "0/0/0" << "0/0/1"
+                          << 1;
+    QTest::newRow("draw") << "997296" << "OXOOOXXOX" << "нічия" << true << "0/1/0" << "0/1/0"
+                          << 0;
   }
 
   // A decided round: the word, the board locked, one again-button; the
   // draw's count shows at once, the others only when the next round starts.
+  // Every click is heard, and a loss once more.
   void decidedRoundShowsItsWordAndButton() {
     QFETCH(QString, clicks);
     ClickCells(clicks);
+    QCOMPARE(form_->MediaPlayer1.starts(), clicks.size());
+    QTEST(form_->MediaPlayer2.starts(), "lossSounds");
     QTEST(QString::fromStdString(CellsOf(form_->Board)), "board");
     QTEST(form_->Rez->text(), "word");
     QFETCH(bool, darkButton);
@@ -141,6 +148,7 @@ class Form1Test : public QObject {
     ClickCells(QStringLiteral("12345678"));
     QCOMPARE(form_->Board, decided);
     QCOMPARE(random().drawn(), drawn);
+    QCOMPARE(form_->MediaPlayer1.starts(), 4);
     QCOMPARE(form_->LossCount, 1);
   }
 
@@ -151,6 +159,17 @@ class Form1Test : public QObject {
     QCOMPARE(random().drawn(), 0);
     ClickAt(QPoint(150, 304));
     QCOMPARE(form_->Board[8], std::string(game::kPersonMark));
+  }
+
+  // One O that completes two lines is one loss, heard once; the game track
+  // is never heard.
+  void lossByTwoLinesIsHeardOnce() {
+    form_->Board = BoardOf("OO.XOXOX.");
+    ClickCell(9);
+    QCOMPARE(CellsOf(form_->Board), QStringLiteral("OOOXOXOXX").toStdString());
+    QCOMPARE(form_->LossCount, 1);
+    QCOMPARE(form_->MediaPlayer2.starts(), 1);
+    QCOMPARE(form_->MediaPlayer3.starts(), 0);
   }
 
   // The light button takes one number more before the round starts: the

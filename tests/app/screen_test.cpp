@@ -120,6 +120,10 @@ class ScreenTest : public QObject {
                         client.mapTo(&game, game.TL->geometry().center()));
     }
     QVERIFY(game.Image3->isVisible());
+    // The sounds were found beside the program and play to their end.
+    QVERIFY(game.MediaPlayer1.loaded() && game.MediaPlayer2.loaded());
+    QVERIFY(game.MediaPlayer2.playing());
+    QTRY_VERIFY_WITH_TIMEOUT(!game.MediaPlayer2.playing() && !game.MediaPlayer1.playing(), 10000);
     QTest::qWait(100);
     shot = Screenshot(QStringLiteral("game-lost"));
     Expect(shot, client, {192 + 8, 411 + 16}, kGrid, 24, "the light again-button");

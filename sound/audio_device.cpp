@@ -1,0 +1,93 @@
+// SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+// SPDX-License-Identifier: MIT
+#include "sound/audio_device.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <iterator>
+
+namespace sound {
+namespace {
+
+// Every sound is decoded into memory in the mixer's format, so the format
+// is chosen small: 22.05 kHz mono, 16-bit, which is also what the game's
+// files hold. Buffers of 512 samples (23 ms) keep the click close to the
+// press of the mouse.
+constexpr int kFrequency = 22050;
+constexpr Uint16 kFormat = AUDIO_S16SYS;
+constexpr int kOutputChannels = 1;
+constexpr int kBufferSamples = 512;
+
+// Told once: the game asks again for each of its players.
+void ReportNoSound(const char* why) {
+  static bool told = false;
+  if (!told) {
+    std::fprintf(stderr, "khrestyky: no sound: %s\n", why);
+    told = true;
+  }
+}
+
+bool Open() {
+  SDL_SetMainReady();  // the window toolkit owns main()
+  // The program's own handlers decide what Ctrl+C does, not the mixer.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    ReportNoSound(SDL_GetError());
+    return false;
+  }
+  // No format changes allowed: SDL converts for the device, and the
+  // decoded sounds stay in the small format above.
+  if (Mix_OpenAudioDevice(kFrequency, kFormat, kOutputChannels, kBufferSamples,
+                          nullptr, 0) != 0) {
+    ReportNoSound(Mix_GetError());
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::shared_ptr<AudioDevice> AudioDevice::Share() {
+  // All players live on the window's thread, so a plain static will do.
+  static std::weak_ptr<AudioDevice> shared;
+  if (auto device = shared.lock()) {
+    return device;
+  }
+  if (!Open()) {
+    return nullptr;
+  }
+  std::shared_ptr<AudioDevice> device(new AudioDevice);
+  shared = device;
+  return device;
+}
+
+AudioDevice::~AudioDevice() {
+  Mix_CloseAudio();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+int AudioDevice::ClaimChannel() {
+  auto free = std::find(claimed_.begin(), claimed_.end(), false);
+  const auto channel = static_cast<int>(std::distance(claimed_.begin(), free));
+  if (free == claimed_.end()) {
+    claimed_.push_back(true);
+  } else {
+    *free = true;
+  }
+  if (channel >= Mix_AllocateChannels(-1)) {
+    Mix_AllocateChannels(channel + 1);
+  }
+  Mix_Volume(channel, MIX_MAX_VOLUME);
+  return channel;
+}
+
+void AudioDevice::ReleaseChannel(int channel) {
+  Mix_HaltChannel(channel);
+  claimed_[static_cast<std::size_t>(channel)] = false;
+}
+
+}  // namespace sound

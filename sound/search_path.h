@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+namespace sound {
+
+// A sound file's name as the game stores it ("data\\media\\click.wav") as a
+// path of this platform: backslashes and slashes both separate folders.
+std::filesystem::path ToPlatformPath(std::string_view stored_name);
+
+// The folders that a relative sound file name is looked up in, in order.
+class SearchPath {
+ public:
+  // For the program in program_folder: that folder first (the build tree
+  // and the Windows layout keep data/media/ beside the program), then the
+  // shared data folder of a program installed on Linux,
+  // <prefix>/share/khrestyky/ for a program in <prefix>/bin/.
+  static SearchPath ForProgramIn(const std::filesystem::path& program_folder);
+
+  explicit SearchPath(std::vector<std::filesystem::path> folders);
+
+  // The file of that name in the first folder that holds one; an empty
+  // path when none does.
+  std::filesystem::path Find(std::string_view stored_name) const;
+
+ private:
+  std::vector<std::filesystem::path> folders_;
+};
+
+}  // namespace sound

@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+// SPDX-License-Identifier: MIT
+//
+// Runs with an audio driver that does not exist: a machine without sound.
+#include <gtest/gtest.h>
+
+#include "sound/media_player.h"
+#include "support/shipped_sounds.h"
+
+namespace {
+
+using testing_support::BuildTree;
+using testing_support::kShippedSounds;
+
+TEST(NoAudioDevice, EveryPlayerStaysSilentAndCountsItsStarts) {
+  const sound::SearchPath search = BuildTree();
+  for (const auto& shipped : kShippedSounds) {
+    ASSERT_FALSE(search.Find(shipped.stored_name).empty()) << shipped.stored_name;
+    sound::MediaPlayer player(shipped.stored_name, shipped.play_count);
+    player.Load(search);
+    player.Load(search);  // trying again finds no device either
+
+    player.Play();
+    player.Play();
+    EXPECT_FALSE(player.loaded()) << shipped.stored_name;
+    EXPECT_FALSE(player.playing()) << shipped.stored_name;
+    EXPECT_EQ(player.starts(), 2) << shipped.stored_name;
+  }
+}
+
+}  // namespace
