@@ -9,6 +9,7 @@
 Application::Application(int& argc, char** argv, Dialogs& dialogs)
     : QApplication(argc, argv), dialogs_(dialogs) {
   setApplicationName(QStringLiteral("khrestyky"));
+  setDesktopFileName(QStringLiteral("io.github.khrestyky.Khrestyky"));
   // The program decides itself when its last window has gone.
   setQuitOnLastWindowClosed(false);
 }

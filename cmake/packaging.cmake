@@ -1,0 +1,25 @@
+# SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+# SPDX-License-Identifier: MIT
+#
+# `cpack -G DEB` in the build tree makes an installable Debian package. Its
+# dependencies are read off the program's libraries by dpkg-shlibdeps, not
+# written by hand.
+set(CPACK_PACKAGE_NAME khrestyky)
+set(CPACK_PACKAGE_VENDOR "The Khrestyky-nolyky developers")
+set(CPACK_PACKAGE_CONTACT "The Khrestyky-nolyky developers <developers@khrestyky.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "noughts and crosses against the computer")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Хрестики-нолики: a small game of noughts and crosses on a three-by-three\n"
+    "board, one person (X) against the computer (O), with a running tally of\n"
+    "wins, losses and draws. The interface is Ukrainian.")
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Any font with Cyrillic letters serves; this one is what the layout was
+# measured with.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+
+include(CPack)
