@@ -11,7 +11,10 @@ ImageBox::ImageBox(QWidget* parent, const QRect& geometry, const QPixmap& pictur
   setGeometry(geometry);
 }
 
+// The board hands each marked cell its picture again on every turn; the
+// picture it shows already (the same pixmap data) needs no repaint.
 void ImageBox::setPicture(const QPixmap& picture) {
+  if (picture.cacheKey() == picture_.cacheKey()) return;
   picture_ = picture;
   update();
 }
