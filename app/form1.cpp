@@ -85,12 +85,17 @@ void Form1::ShowCount(QLabel& label, game::Counter count) {
   label.setAccessibleName(label.accessibleDescription() + QStringLiteral(": ") + Text(count));
 }
 
-// Each cell tells assistive technologies what it holds.
+// Each cell tells assistive technologies what it holds. The board is
+// described after every turn, but only a cell whose mark changed since
+// its last description is named anew.
 void Form1::DescribeCells() {
   for (int index = game::kFirstCell; index <= game::kLastCell; ++index) {
-    const QString holds = game::Holds(Board, index, game::kPersonMark)     ? QStringLiteral("X")
-                          : game::Holds(Board, index, game::kComputerMark) ? QStringLiteral("O")
-                                                                            : QStringLiteral("порожня");
+    const char mark = game::Holds(Board, index, game::kPersonMark)     ? 'X'
+                      : game::Holds(Board, index, game::kComputerMark) ? 'O'
+                                                                        : '.';
+    if (described_[index] == mark) continue;
+    described_[index] = mark;
+    const QString holds = mark == '.' ? QStringLiteral("порожня") : QString(QLatin1Char(mark));
     cells_[index]->setAccessibleName(QStringLiteral("клітинка %1: %2").arg(index).arg(holds));
   }
 }

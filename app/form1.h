@@ -123,5 +123,8 @@ class Form1 : public QMainWindow {
 
   Program& program_;
   std::array<ImageBox*, 10> cells_{};
+  // The mark each cell was last described with: 'X', 'O', '.' for none,
+  // and 0 before its first description.
+  std::array<char, 10> described_{};
   bool soundsAsked_ = false;
 };

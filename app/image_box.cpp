@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/image_box.h"
 
+#include <QAccessible>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,7 +12,10 @@ ImageBox::ImageBox(QWidget* parent, const QRect& geometry, const QPixmap& pictur
   setGeometry(geometry);
 }
 
+// The board hands each marked cell its picture again on every turn; the
+// picture it shows already (the same pixmap data) needs no repaint.
 void ImageBox::setPicture(const QPixmap& picture) {
+  if (picture.cacheKey() == picture_.cacheKey()) return;
   picture_ = picture;
   update();
 }
@@ -22,6 +26,19 @@ void ImageBox::click() {
 
 bool ImageBox::takesClicks() const {
   return isSignalConnected(QMetaMethod::fromSignal(&ImageBox::clicked));
+}
+
+// A disabled control looks exactly as an enabled one, so locking the board
+// repaints nothing; assistive technologies still hear of the change.
+void ImageBox::changeEvent(QEvent* event) {
+  if (event->type() != QEvent::EnabledChange) {
+    QWidget::changeEvent(event);
+    return;
+  }
+  QAccessible::State changed;
+  changed.disabled = true;
+  QAccessibleStateChangeEvent notice(this, changed);
+  QAccessible::updateAccessibility(&notice);
 }
 
 void ImageBox::paintEvent(QPaintEvent*) {

@@ -5,8 +5,10 @@
 // coordinates of the window, headless.
 #include <QAccessible>
 #include <QAction>
+#include <QHash>
 #include <QLabel>
 #include <QMenuBar>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -20,6 +22,36 @@
 
 using testing_support::BoardOf;
 using testing_support::CellsOf;
+
+// Records which of the nine cells are painted.
+class CellPaints : public QObject {
+ public:
+  explicit CellPaints(const Form1& form) {
+    for (int index = 1; index <= 9; ++index) {
+      cells_[form.Cell(index)] = index;
+      form.Cell(index)->installEventFilter(this);
+    }
+  }
+  // The painted cells' numbers, each once, ascending; then forgotten.
+  QString Take() {
+    QString painted;
+    for (int index = 1; index <= 9; ++index) {
+      if (painted_.contains(index)) painted += QString::number(index);
+    }
+    painted_.clear();
+    return painted;
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted_.insert(cells_.value(watched));
+    return false;
+  }
+
+ private:
+  QHash<QObject*, int> cells_;
+  QSet<int> painted_;
+};
 
 class Form1Test : public QObject {
   Q_OBJECT
@@ -71,6 +103,21 @@ class Form1Test : public QObject {
     QVERIFY(ShowsPicture(5, form_->Op));
     QVERIFY(form_->Cell(2)->picture().isNull());
     QCOMPARE(random().drawn(), 2);  // the coin and the positional move's draw
+  }
+
+  // The board is drawn again on every turn, but only the cells whose
+  // mark changed are repainted, and locking the board repaints none.
+  void turnRepaintsOnlyTheCellsItChanged() {
+    CellPaints paints(*form_);
+    ClickCell(1);
+    QCOMPARE(paints.Take(), QStringLiteral("15"));
+    ClickCell(2);
+    QCOMPARE(paints.Take(), QStringLiteral("23"));
+    ClickCell(4);  // the computer completes 3-5-7
+    QVERIFY(form_->Image3->isVisible());
+    QCOMPARE(paints.Take(), QStringLiteral("47"));
+    window_->ClickAgain();
+    QCOMPARE(paints.Take(), QStringLiteral("123457"));
   }
 
   // A click on a marked cell leaves the board as it is, but the computer
