@@ -77,26 +77,6 @@ class WindowsTest : public QObject {
     QCOMPARE(help.Label1->geometry(), QRect(0, 87, 337, 16));
   }
 
-  // Every control of the game window lies where the layout puts it.
-  void gameControlsLieInTheirPlaces() {
-    Program program(random_, dialogs_);
-    Form1& f = program.LoadForm1();
-    const std::pair<QWidget*, QRect> places[] = {
-        {f.Label1, {24, 471, 271, 16}},   {f.Image3, {192, 411, 115, 33}},
-        {f.Label6, {231, 348, 36, 20}},   {f.Label4, {225, 375, 49, 25}},
-        {f.Label3, {225, 318, 49, 25}},   {f.Image4, {12, 306, 296, 99}},
-        {f.CT, {107, 40, 84, 83}},        {f.TL, {14, 40, 87, 82}},
-        {f.None, {435, 6, 33, 25}},       {f.Image2, {192, 411, 115, 33}},
-        {f.CR, {196, 128, 83, 92}},       {f.C, {108, 128, 83, 92}},
-        {f.DL, {14, 226, 89, 87}},        {f.Op, {33, 510, 91, 85}},
-        {f.Xp, {99, 510, 91, 85}},        {f.DR, {196, 226, 83, 85}},
-        {f.CL, {14, 128, 89, 94}},        {f.CD, {108, 226, 83, 87}},
-        {f.TR, {194, 40, 86, 82}},        {f.Image1, {12, 12, 296, 302}},
-        {f.Rez, {18, 396, 178, 43}},
-    };
-    for (const auto& [control, place] : places) QCOMPARE(control->geometry(), place);
-  }
-
   // Where controls overlap, the one higher in the stacking order takes the
   // click: the score panel over the bottom cells, the again-buttons over
   // the result word, the light button over the dark one.
