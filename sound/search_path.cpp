@@ -27,8 +27,9 @@ std::filesystem::path ToPlatformPath(std::string_view stored_name) {
 }
 
 SearchPath SearchPath::ForProgramIn(const std::filesystem::path& program_folder) {
-  const auto installed = program_folder / ".." / "share" / "khrestyky";
-  return SearchPath({program_folder, installed.lexically_normal()});
+  const auto data = program_folder / ".." / "share" / "khrestyky";
+  const auto modules = program_folder / ".." / "lib" / "khrestyky";
+  return SearchPath({program_folder, data.lexically_normal(), modules.lexically_normal()});
 }
 
 SearchPath::SearchPath(std::vector<std::filesystem::path> folders)

@@ -16,9 +16,10 @@ std::filesystem::path ToPlatformPath(std::string_view stored_name);
 class SearchPath {
  public:
   // For the program in program_folder: that folder first (the build tree
-  // and the Windows layout keep data/media/ beside the program), then the
-  // shared data folder of a program installed on Linux,
-  // <prefix>/share/khrestyky/ for a program in <prefix>/bin/.
+  // and the Windows layout keep data/media/ and the sound module beside
+  // the program), then the folders of a program installed on Linux in
+  // <prefix>/bin/: <prefix>/share/khrestyky/ for the sound files and
+  // <prefix>/lib/khrestyky/ for the sound module.
   static SearchPath ForProgramIn(const std::filesystem::path& program_folder);
 
   explicit SearchPath(std::vector<std::filesystem::path> folders);

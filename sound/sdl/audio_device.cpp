@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
 // SPDX-License-Identifier: MIT
-#include "sound/audio_device.h"
+#include "sound/sdl/audio_device.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

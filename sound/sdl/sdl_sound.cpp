@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+// SPDX-License-Identifier: MIT
+//
+// The sound module: the game's sounds on SDL2_mixer. The players load it
+// when they first load their files, so the program starts without the
+// audio library and the codecs it brings.
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <cstdio>
+#include <memory>
+#include <utility>
+
+#include "sound/loaded_sound.h"
+#include "sound/sdl/audio_device.h"
+
+#ifdef _WIN32
+#define KHRESTYKY_EXPORT extern "C" __declspec(dllexport)
+#else
+#define KHRESTYKY_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
+
+namespace sound {
+namespace {
+
+struct ChunkDeleter {
+  void operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
+};
+using Chunk = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
+
+class SdlSound final : public LoadedSound {
+ public:
+  SdlSound(std::shared_ptr<AudioDevice> device, Chunk chunk, int play_count)
+      : device_(std::move(device)), chunk_(std::move(chunk)), channel_(device_->ClaimChannel()),
+        // Mix loops count the repeats after the first play; -1 repeats
+        // without end.
+        loops_(play_count > 0 ? play_count - 1 : -1) {}
+  ~SdlSound() override { device_->ReleaseChannel(channel_); }
+
+  // A start on the player's own channel cuts short what still sounds
+  // there, so the sound always begins at its top.
+  void Play() override { Mix_PlayChannel(channel_, chunk_.get(), loops_); }
+  bool Playing() const override { return Mix_Playing(channel_) != 0; }
+
+ private:
+  // The chunk is declared after the device so that it is freed first.
+  std::shared_ptr<AudioDevice> device_;
+  Chunk chunk_;
+  int channel_;
+  int loops_;
+};
+
+// Reads WAV and, through the music decoders, MP3 alike; closes the file.
+Chunk Decode(const char* utf8_path) {
+  SDL_RWops* file = SDL_RWFromFile(utf8_path, "rb");  // SDL takes UTF-8 names everywhere
+  return Chunk(file ? Mix_LoadWAV_RW(file, 1) : nullptr);
+}
+
+}  // namespace
+}  // namespace sound
+
+KHRESTYKY_EXPORT sound::LoadedSound* khrestyky_open_sound(const char* utf8_path, int play_count) {
+  auto device = sound::AudioDevice::Share();
+  if (!device) return nullptr;
+  sound::Chunk chunk = sound::Decode(utf8_path);
+  if (!chunk) {
+    std::fprintf(stderr, "khrestyky: no sound from %s: %s\n", utf8_path, SDL_GetError());
+    return nullptr;
+  }
+  return new sound::SdlSound(std::move(device), std::move(chunk), play_count);
+}

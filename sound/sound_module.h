@@ -1,0 +1,16 @@
+// SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "sound/loaded_sound.h"
+#include "sound/search_path.h"
+
+namespace sound {
+
+// The sound module's entry point, from the module found along `search`
+// and loaded the first time it is asked for; it stays loaded until the
+// program ends. Null when there is no module to load (told once on
+// stderr): the players are then silent.
+OpenSoundFunction SoundModule(const SearchPath& search);
+
+}  // namespace sound
