@@ -2,17 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/click_label.h"
 
-#include <QMouseEvent>
-
-void ClickLabel::mousePressEvent(QMouseEvent* event) {
-  pressed_ = event->button() == Qt::LeftButton;
-  event->accept();
-}
+void ClickLabel::mousePressEvent(QMouseEvent* event) { click_.Press(*event); }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                     rect().contains(event->position().toPoint());
-  pressed_ = false;
-  event->accept();
-  if (click) emit clicked();
+  if (click_.Release(*event, rect())) emit clicked();
 }

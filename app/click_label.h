@@ -4,6 +4,8 @@
 
 #include <QLabel>
 
+#include "app/click_gesture.h"
+
 // A label that reports a click anywhere on its rectangle.
 class ClickLabel : public QLabel {
   Q_OBJECT
@@ -19,5 +21,5 @@ class ClickLabel : public QLabel {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  bool pressed_ = false;
+  ClickGesture click_;
 };

@@ -4,7 +4,6 @@
 
 #include <QAccessible>
 #include <QMetaMethod>
-#include <QMouseEvent>
 #include <QPainter>
 
 ImageBox::ImageBox(QWidget* parent, const QRect& geometry, const QPixmap& picture)
@@ -48,15 +47,8 @@ void ImageBox::paintEvent(QPaintEvent*) {
   painter.drawPixmap(QPoint(0, 0), picture_);
 }
 
-void ImageBox::mousePressEvent(QMouseEvent* event) {
-  pressed_ = event->button() == Qt::LeftButton;
-  event->accept();
-}
+void ImageBox::mousePressEvent(QMouseEvent* event) { click_.Press(*event); }
 
 void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                     rect().contains(event->position().toPoint());
-  pressed_ = false;
-  event->accept();
-  if (click) emit clicked();
+  if (click_.Release(*event, rect())) emit clicked();
 }

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "app/click_gesture.h"
+
 // A picture control without a window of its own: it shows its picture
 // unscaled at its top-left corner, shows what lies beneath where it has no
 // picture, and reports a click anywhere on its rectangle while it is
@@ -37,5 +39,5 @@ class ImageBox : public QWidget {
 
  private:
   QPixmap picture_;
-  bool pressed_ = false;
+  ClickGesture click_;
 };
