@@ -17,11 +17,15 @@
 
 namespace {
 
+// Where the fonts of the layout are missing, the closest with Cyrillic
+// letters: Liberation's have the metrics of the Windows fonts of their
+// kind, so the words fit their labels as they were drawn.
 const QStringList kSansSerif = {QStringLiteral("MS Sans Serif"),
                                 QStringLiteral("Microsoft Sans Serif"),
-                                QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
-const QStringList kSerif = {QStringLiteral("Sylfaen"), QStringLiteral("DejaVu Serif"),
-                            QStringLiteral("Liberation Serif")};
+                                QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+const QStringList kSerif = {QStringLiteral("Sylfaen"), QStringLiteral("Liberation Serif"),
+                            QStringLiteral("DejaVu Serif Condensed"),
+                            QStringLiteral("DejaVu Serif")};
 
 void SetTextColour(QLabel& label, const QColor& colour) {
   QPalette palette = label.palette();

@@ -18,9 +18,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Any font with Cyrillic letters serves; this one is what the layout was
-# measured with. Qt's translations give the dialogs' buttons the user's
-# language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-translations-l10n")
+# Any font with Cyrillic letters serves; Liberation's have the metrics of
+# the Windows fonts that the layout was drawn with. Qt's translations give
+# the dialogs' buttons the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-dejavu-core, qt6-translations-l10n")
 
 include(CPack)
