@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "console/typed_number.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <string>
@@ -80,36 +79,6 @@ bool TakeExponent(Reader& reader, std::string& out) {
   return seenDigit;
 }
 
-// Where the first significant digit of the mantissa stands: 1 for 1..9,
-// 3 for 100..999, 0 for 0.1..0.9, -1 for 0.01..0.09.
-long long MantissaMagnitude(std::string_view mantissa) {
-  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-  const std::size_t first = mantissa.find_first_of("123456789");
-  if (first == std::string_view::npos) return 0;
-  if (first < point) return static_cast<long long>(point - first);
-  return -static_cast<long long>(first - point - 1);
-}
-
-// Saturates far beyond any exponent a double can use, so that no length of
-// text overflows it.
-long long ExponentValue(std::string_view exponent) {
-  constexpr long long kCap = 100'000'000'000'000;
-  long long value = 0;
-  for (const char c : exponent) {
-    if (c >= '0' && c <= '9' && value < kCap) value = value * 10 + (c - '0');
-  }
-  return exponent.starts_with('-') ? -value : value;
-}
-
-// Tells a number too large for a double (positive) from one too small
-// (negative or zero) by the decimal place of its first significant digit.
-long long DecimalMagnitude(std::string_view number) {
-  if (number.starts_with('-')) number.remove_prefix(1);
-  const std::size_t e = number.find('e');
-  if (e == std::string_view::npos) return MantissaMagnitude(number);
-  return MantissaMagnitude(number.substr(0, e)) + ExponentValue(number.substr(e + 1));
-}
-
 }  // namespace
 
 std::optional<double> ParseNumber(std::string_view text, std::string_view decimalPoint) {
@@ -123,9 +92,6 @@ std::optional<double> ParseNumber(std::string_view text, std::string_view decima
   double value = 0.0;
   const char* const end = number.data() + number.size();
   const auto [stop, error] = std::from_chars(number.data(), end, value);
-  if (error == std::errc::result_out_of_range && DecimalMagnitude(number) <= 0) {
-    return number.starts_with('-') ? -0.0 : 0.0;
-  }
   if (error != std::errc() || stop != end) return std::nullopt;
   return value;
 }

@@ -19,8 +19,9 @@ namespace console {
 // optional exponent, 'e' or 'E', an optional sign and at least one digit.
 // Refused (std::nullopt): the empty text, group separators, a decimal point
 // other than `decimalPoint`, hexadecimal, "inf", "nan", anything after the
-// number, and a number too large for a double. A number too small for a
-// double reads as zero. An empty `decimalPoint` allows whole numbers only.
+// number, and a number too large or too small for a double (either would
+// leave the count as it is). An empty `decimalPoint` allows whole numbers
+// only.
 //
 // The result does not depend on the C locale, and any bytes are accepted,
 // invalid UTF-8 included.

@@ -1,9 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
 // SPDX-License-Identifier: MIT
+//
+// The computer's turn with every draw chosen: the coin, the opening, the
+// line rules and the positional replies. Each case also checks how many
+// numbers were drawn, since the draws shift every later choice of the game.
 #include <gtest/gtest.h>
 
+#include <string_view>
 #include <vector>
 
+#include "opponent/computer_turn.h"
 #include "opponent/positional_move.h"
 #include "support/boards.h"
 #include "support/scripted_source.h"
@@ -12,8 +18,56 @@ namespace {
 
 using testing_support::BoardOf;
 using testing_support::CellsOf;
+using testing_support::CoinDraw;
+using testing_support::OpeningDraw;
 using testing_support::RandIDraw;
 using testing_support::ScriptedSource;
+
+struct TurnCase {
+  const char* name;
+  const char* before;
+  std::string_view slot0;
+  std::vector<float> draws;  // every draw the turn must take
+  const char* after;
+  std::string_view slot0After;
+  int coin;
+};
+
+// The coin comes first; a coin of 1 draws an opening slot on any board and
+// writes it only on an empty one (slot 0 marks no cell, and holding "Oo"
+// does not make the board non-empty). A line rule that writes ends the
+// turn; otherwise the positional move draws.
+TEST(ComputerTurn, DrawsInOrderAndWritesAtMostOneMark) {
+  const TurnCase cases[] = {
+      {"coin 1 on an empty board: slot 0", ".........", "", {CoinDraw(1), OpeningDraw(0), RandIDraw(1)},
+       ".........", "Oo", 1},
+      {"coin 1 on an empty board: slot 9", ".........", "", {CoinDraw(1), OpeningDraw(9), RandIDraw(1)},
+       "........O", "", 1},
+      {"slot 0 taken is still an empty board", ".........", "Oo",
+       {CoinDraw(1), OpeningDraw(6), RandIDraw(1)}, ".....O...", "Oo", 1},
+      {"coin 0 leaves the empty board", ".........", "", {CoinDraw(0), RandIDraw(1)}, ".........", "", 0},
+      {"coin 2 leaves the empty board", ".........", "", {CoinDraw(2), RandIDraw(1)}, ".........", "", 2},
+      {"an opening drawn but not written", "X........", "", {CoinDraw(1), OpeningDraw(3), RandIDraw(1)},
+       "X...O....", "", 1},
+      {"the corner trap after an opening draw", "O...X...X", "",
+       {CoinDraw(1), OpeningDraw(9), RandIDraw(4), RandIDraw(1), RandIDraw(2)}, "O.O.X...X", "", 1},
+      {"the corner trap without one", "O...X...X", "",
+       {CoinDraw(2), RandIDraw(4), RandIDraw(2), RandIDraw(2)}, "O...X.O.X", "", 2},
+      {"winning ends the turn", "XX.OO....", "", {CoinDraw(0)}, "XX.OOO...", "", 0},
+      {"a full board", "OXOXXOXOX", "", {CoinDraw(1), OpeningDraw(5), RandIDraw(1)}, "OXOXXOXOX", "", 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    game::Board board = BoardOf(c.before, c.slot0);
+    ScriptedSource source(c.draws);
+    std::int16_t coinFlip = -1;
+    opponent::ComputerTurn(board, source, coinFlip);
+    EXPECT_EQ(CellsOf(board), c.after);
+    EXPECT_EQ(board[0], c.slot0After);
+    EXPECT_EQ(coinFlip, c.coin);
+    EXPECT_EQ(source.drawn(), c.draws.size());
+  }
+}
 
 struct PositionalCase {
   const char* name;
@@ -22,7 +76,7 @@ struct PositionalCase {
   const char* after;
 };
 
-// The prepared replies with their draws, then the centre, the first free
+// The positional move: the prepared replies with their draws, then the centre, the first free
 // cell or a corner. Each row also checks how many numbers were drawn: the
 // draws shift every later random choice of the game.
 TEST(PositionalMove, AnswersEachPositionWithItsDocumentedReply) {

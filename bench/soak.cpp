@@ -147,4 +147,4 @@ class SoakTest : public QObject {
 };
 
 QTEST_MAIN(SoakTest)
-#include "soak_test.moc"
+#include "soak.moc"

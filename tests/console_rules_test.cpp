@@ -1,0 +1,144 @@
+// SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+// SPDX-License-Identifier: MIT
+//
+// The hidden console's rules: the keys that open it and the password list,
+// the passwords, and the number typed for "zap".
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "console/code_page.h"
+#include "console/keys.h"
+#include "console/passwords.h"
+#include "console/typed_number.h"
+
+namespace {
+
+using console::Command;
+using namespace std::string_literals;
+
+// The start screen after each character of `typed`: 'S' where the
+// password list comes up, '.' where it does not. "中" stands for any
+// character that the code page lacks, which empties LastKey.
+TEST(StartKeys, ShowThePasswordListAfterALatinXThenO) {
+  const struct {
+    std::u32string_view typed;
+    std::string_view shown;
+    const char* lastKey;
+  } cases[] = {
+      {U"xo", ".S", "111"},   {U"xxo", "..S", "111"}, {U"xoo", ".S.", "111"},
+      {U"xao", "...", "111"}, {U"XO", "..", "79"},    {U"xO", "..", "79"},
+      {U"хо", "..", "238"},   {U"xoxo", ".S.S", "111"}, {U"x中o", "...", "111"},
+      {U"x中", "..", ""},     {U"Ё", ".", "168"},     {U"я", ".", "255"},
+  };
+  for (const auto& c : cases) {
+    console::StartKeys keys;
+    std::string shown;
+    for (const char32_t key : c.typed) shown += keys.KeyPress(console::Windows1251Code(key)) ? 'S' : '.';
+    EXPECT_EQ(shown, c.shown) << c.lastKey;
+    EXPECT_EQ(keys.LastKey(), c.lastKey);
+  }
+}
+
+// The grave accent and the capital "Ё" open the console; the small "ё",
+// the tilde, a key without a code and every other key do not.
+TEST(ConsoleKeys, GraveAccentAndCapitalYoOpenTheConsole) {
+  const struct {
+    char32_t key;
+    bool opens;
+  } cases[] = {{U'`', true}, {U'Ё', true}, {U'ё', false}, {U'~', false}, {U'a', false}, {U'中', false}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(console::OpensConsole(console::Windows1251Code(c.key)), c.opens)
+        << static_cast<std::uint32_t>(c.key);
+  }
+  EXPECT_FALSE(console::OpensConsole(-96));
+}
+
+// The Ukrainian and Russian letters keep their Windows-1251 codes; a
+// character that the code page lacks has none.
+TEST(CodePage, KeyboardCharactersHaveTheirWindows1251Codes) {
+  const struct {
+    char32_t character;
+    std::optional<int> code;
+  } cases[] = {
+      {U'x', 120}, {U'А', 192}, {U'Є', 170}, {U'і', 179}, {U'ї', 191}, {U'Ґ', 165},
+      {U'№', 185}, {U'€', 136}, {U'é', {}},  {0xD800, {}}, {0x110000, {}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(console::Windows1251Code(c.character), c.code)
+        << static_cast<std::uint32_t>(c.character);
+  }
+}
+
+// Only an exact entry counts: case matters, no blank is trimmed, and the
+// empty entry of Cancel does nothing.
+TEST(Passwords, OnlyAnExactEntryGivesACommand) {
+  const struct {
+    std::string entry;
+    Command command;
+  } cases[] = {
+      {"zap", Command::AddWins},        {"mek r", Command::ComputerLooksLikePerson},
+      {"mek t", Command::PersonLooksLikeComputer}, {"dorp", Command::EndProgram},
+      {"lam bo du", Command::ShowScolding},        {"Kesh", Command::ShowKesh},
+      {"", Command::None},              {"Zap", Command::None},
+      {"kesh", Command::None},          {" zap", Command::None},
+      {"zap ", Command::None},          {"mek", Command::None},
+      {"zap\0"s, Command::None},        {"z\xD0\xB0p", Command::None},  // a Cyrillic "а"
+  };
+  for (const auto& c : cases) EXPECT_EQ(console::CommandFor(c.entry), c.command) << c.entry;
+}
+
+// The start screen's list names exactly the passwords the console takes.
+TEST(Passwords, TheStartScreenListNamesEveryPassword) {
+  std::set<std::string_view> listed;
+  std::string_view rest = console::kPasswordList;
+  for (std::size_t comma; (comma = rest.find(" , ")) != std::string_view::npos;) {
+    listed.insert(rest.substr(0, comma));
+    rest.remove_prefix(comma + 3);
+  }
+  listed.insert(rest);
+  std::set<std::string_view> passwords;
+  for (const auto& password : console::kPasswords) passwords.insert(password.text);
+  EXPECT_EQ(listed, passwords);
+}
+
+// The typed number is added to the count and rounded half to even.
+// Whatever is not written as a number, and a sum outside -32768..32767,
+// leave the count as it is (std::nullopt).
+TEST(AddWins, AddsTheTypedNumberOrChangesNothing) {
+  const std::string zeros(10'000, '0');
+  const struct {
+    int wins;
+    std::string typed;
+    std::string_view decimalPoint;
+    std::optional<int> expected;
+  } cases[] = {
+      {2, "3", ".", 5},            {2, "-10", ".", -8},          {2, "\xE2\x88\x92" "10", ".", -8},
+      {0, "2.5", ".", 2},          {0, "3.5", ".", 4},           {0, "2,5", ",", 2},
+      {0, "-1.5", ".", -2},        {100, "1e2", ".", 200},       {100, "-1E2", ".", 0},
+      {0, "32767.4999999", ".", 32767}, {0, "32767.5", ".", {}}, {0, "-32768.5", ".", -32768},
+      {32767, "1", ".", {}},       {-32768, "65535", ".", 32767},
+      {7, "+7", ".", 14},          {7, " \t7\n", ".", 14},       {7, "7.", ".", 14},
+      {7, ".5", ".", 8},           {7, "15", "", 22},            {7, "1e\xE2\x88\x92" "1", ".", 7},
+      {7, "2\xD9\xAB" "5", "\xD9\xAB", 10},                      {0, zeros + "7", ".", 7},
+      {0, "0." + zeros + "1e10001", ".", 1},                     {0, "1e" + zeros + "9", ".", {}},
+      {7, "", ".", {}},            {7, "   ", ".", {}},          {7, "nan", ".", {}},
+      {7, "inf", ".", {}},         {7, "1e400", ".", {}},        {7, "1e-400", ".", {}},
+      {7, "7abc", ".", {}},        {7, "0x10", ".", {}},         {7, "1 000", ".", {}},
+      {7, "1.000,5", ",", {}},     {7, "2.5", ",", {}},          {7, "1.5", "", {}},
+      {7, "+-1", ".", {}},         {7, "- 1", ".", {}},          {7, "1e", ".", {}},
+      {7, "1e+", ".", {}},         {7, ".", ".", {}},            {7, "e5", ".", {}},
+      {7, "1\xFF", ".", {}},       {7, "1\0"s, ".", {}},         {7, "１", ".", {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "'" << c.typed.substr(0, 20) << "' (" << c.typed.size()
+                                    << " bytes) to " << c.wins << " with '" << c.decimalPoint << "'");
+    EXPECT_EQ(console::AddWins(static_cast<game::Counter>(c.wins), c.typed, c.decimalPoint),
+              c.expected);
+  }
+}
+
+}  // namespace
