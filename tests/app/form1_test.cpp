@@ -161,6 +161,7 @@ class Form1Test : public QObject {
     QTEST(form_->MediaPlayer2.starts(), "lossSounds");
     QTEST(QString::fromStdString(CellsOf(form_->Board)), "board");
     QTEST(form_->Rez->text(), "word");
+    QCOMPARE(form_->Rez->fontInfo().pixelSize(), 35);  // the large serif word
     QFETCH(bool, darkButton);
     QCOMPARE(form_->Image2->isVisible(), darkButton);
     QCOMPARE(form_->Image3->isVisible(), !darkButton);
@@ -239,14 +240,18 @@ class Form1Test : public QObject {
     QCOMPARE(CellsOf(form_->Board), QStringLiteral("...O.....").toStdString());  // 0.5 * 9 = 4.5
   }
 
-  void newGameMidRoundClearsEverything() {
-    ClickCells(QStringLiteral("9999"));
+  // New game clears every count, the wins too, and the board mid-round.
+  void newGameClearsTheTallyAndTheBoard() {
+    ClickCells(QStringLiteral("8693"));  // a win
     window_->ClickAgain();
+    ClickCells(QStringLiteral("9999"));  // a loss
+    window_->ClickAgain();
+    QCOMPARE(Shown(), QStringLiteral("1/0/1"));
     ClickCell(1);
-    QCOMPARE(form_->LossCount, 1);
     form_->Newgame->trigger();
     QCOMPARE(form_->Board, game::Board{});
     QCOMPARE(Shown(), QStringLiteral("0/0/0"));
+    QCOMPARE(form_->WinCount, 0);
     QCOMPARE(form_->LossCount, 0);
     for (int index = 1; index <= 9; ++index) QVERIFY(form_->Cell(index)->picture().isNull());
   }
