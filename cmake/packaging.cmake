@@ -15,6 +15,10 @@ board, one person (X) against the computer (O), with a running tally of
 wins, losses and draws. The interface is Ukrainian.")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_STRIP_FILES ON)
+# Moves the program to /usr/games and strips what Debian strips; CPack runs
+# it on the installed files before it packs them.
+set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/debian-layout.cmake")
+set(CPACK_KHRESTYKY_STRIP "${CMAKE_STRIP}")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
