@@ -8,12 +8,17 @@ set(CPACK_PACKAGE_NAME khrestyky)
 set(CPACK_PACKAGE_VENDOR "The Khrestyky-nolyky developers")
 set(CPACK_PACKAGE_CONTACT "The Khrestyky-nolyky developers <developers@khrestyky.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "noughts and crosses against the computer")
+# One text: several strings would be joined as a list, with ";" between.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Хрестики-нолики: a small game of noughts and crosses on a three-by-three\n"
-    "board, one person (X) against the computer (O), with a running tally of\n"
-    "wins, losses and draws. The interface is Ukrainian.")
+"Хрестики-нолики: a small game of noughts and crosses on a three-by-three
+board, one person (X) against the computer (O), with a running tally of
+wins, losses and draws. The interface is Ukrainian.")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_STRIP_FILES ON)
+# Moves the program to /usr/games and strips what Debian strips; CPack runs
+# it on the installed files before it packs them.
+set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/debian-layout.cmake")
+set(CPACK_KHRESTYKY_STRIP "${CMAKE_STRIP}")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
