@@ -30,15 +30,14 @@ void PutIfFree(Board& board, int cell) {
   if (game::IsEmpty(board, cell)) board[cell] = kComputerMark;
 }
 
-// Writes "Oo" into the first empty cell 1..9; false when the board is full.
-bool ScanFirstFree(Board& board) {
+// Writes "Oo" into the first empty cell 1..9, if there is one.
+void ScanFirstFree(Board& board) {
   for (int cell = game::kFirstCell; cell <= game::kLastCell; ++cell) {
     if (game::IsEmpty(board, cell)) {
       board[cell] = kComputerMark;
-      return true;
+      return;
     }
   }
-  return false;
 }
 
 // The one board that answers with a corner chosen at random: O in 1, X in
@@ -99,15 +98,17 @@ bool PreparedReply(Board& board, game::RandomSource& source) {
 }
 
 // An X among `cells` makes the computer take the centre, or, when the
-// centre is gone, the first free cell (which ends the move). Returns true
-// when the move has ended.
+// centre is gone, the first free cell (which ends the move; on a full
+// board nothing later could write either). Returns true when the move has
+// ended.
 bool AnswerMarks(Board& board, const std::array<int, 4>& cells) {
   if (!AnyHolds(board, cells, kPersonMark)) return false;
   if (game::IsEmpty(board, game::kCentre)) {
     board[game::kCentre] = kComputerMark;
     return false;
   }
-  return ScanFirstFree(board);
+  ScanFirstFree(board);
+  return true;
 }
 
 }  // namespace

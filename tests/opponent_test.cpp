@@ -54,6 +54,11 @@ TEST(ComputerTurn, DrawsInOrderAndWritesAtMostOneMark) {
       {"the corner trap without one", "O...X...X", "",
        {CoinDraw(2), RandIDraw(4), RandIDraw(2), RandIDraw(2)}, "O...X.O.X", "", 2},
       {"winning ends the turn", "XX.OO....", "", {CoinDraw(0)}, "XX.OOO...", "", 0},
+      // Play takes the centre early; the rules still block through it.
+      {"blocking a row in the centre", "...X.X...", "", {CoinDraw(0)}, "...XOX...", "", 0},
+      {"blocking a column in the centre", ".X.....X.", "", {CoinDraw(0)}, ".X..O..X.", "", 0},
+      {"blocking the falling diagonal", "X.......X", "", {CoinDraw(0)}, "X...O...X", "", 0},
+      {"blocking the rising diagonal", "..X...X..", "", {CoinDraw(0)}, "..X.O.X..", "", 0},
       {"a full board", "OXOXXOXOX", "", {CoinDraw(1), OpeningDraw(5), RandIDraw(1)}, "OXOXXOXOX", "", 1},
   };
   for (const auto& c : cases) {
@@ -95,6 +100,8 @@ TEST(PositionalMove, AnswersEachPositionWithItsDocumentedReply) {
       {"corner trap, b = 3: corner 3", "O...X...X", {1, 4, 3}, "O.O.X...X"},
       {"corner trap, otherwise: corner 7", "O...X...X", {1, 2, 2}, "O...X.O.X"},
       {"corner trap with one more mark is no trap", "OO..X...X", {1}, "OOO.X...X"},
+      {"nor with a mark in corner 3", "O.X.X...X", {1}, "OOX.X...X"},
+      {"nor with a mark in corner 7", "O...X.X.X", {1}, "OO..X.X.X"},
       {"8 and 6, a = 2: cell 9", "....OX.X.", {1, 2, 1}, "....OX.XO"},
       {"8 and 6, b = 4: cell 9", "....OX.X.", {1, 1, 4}, "....OX.XO"},
       {"8 and 6, c = 1: cell 4", "....OX.X.", {1, 1, 1, 1}, "...OOX.X."},
