@@ -10,9 +10,12 @@ namespace {
 
 class ImageBoxAccessible final : public QAccessibleWidget {
  public:
-  explicit ImageBoxAccessible(ImageBox* box)
-      : QAccessibleWidget(box, box->takesClicks() ? QAccessible::Button : QAccessible::Graphic) {}
+  explicit ImageBoxAccessible(ImageBox* box) : QAccessibleWidget(box) {}
 
+  // Asked each time: a control comes to take clicks after it is created.
+  QAccessible::Role role() const override {
+    return box()->takesClicks() ? QAccessible::Button : QAccessible::Graphic;
+  }
   QStringList actionNames() const override {
     return box()->takesClicks() ? QStringList{pressAction()} : QStringList{};
   }
@@ -24,9 +27,18 @@ class ImageBoxAccessible final : public QAccessibleWidget {
   ImageBox* box() const { return static_cast<ImageBox*>(widget()); }
 };
 
+// Asked for each class of an object from the most derived on; the first
+// interface given is kept for the object's life, so the choice never
+// depends on what is set up later.
 QAccessibleInterface* Create(const QString& className, QObject* object) {
-  if (className == QLatin1String("ImageBox") && object && object->isWidgetType()) {
-    return new ImageBoxAccessible(static_cast<ImageBox*>(object));
+  QWidget* widget = qobject_cast<QWidget*>(object);
+  if (!widget) return nullptr;
+  if (className == QLatin1String("ImageBox")) {
+    return new ImageBoxAccessible(static_cast<ImageBox*>(widget));
+  }
+  // A plain window would otherwise pass for a filler of no meaning.
+  if (className == QLatin1String("QWidget") && widget->isWindow()) {
+    return new QAccessibleWidget(widget, QAccessible::Window);
   }
   return nullptr;
 }

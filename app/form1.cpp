@@ -32,7 +32,6 @@ const QString kDrawn = QStringLiteral("нічия");
 Form1::Form1(Program& program) : QMainWindow(nullptr, kFixedWindowFlags), program_(program) {
   setWindowTitle(QStringLiteral("Хрестики-нолики від Бомбель "));
   setWindowIcon(pictures::Icon());
-  InstallAccessibility();
   auto* client = new QWidget(this);
   client->setFixedSize(321, 490);
   SetWhiteBackground(*client);
