@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLocale>
+#include <QMenuBar>
 
 #include "app/accessibility.h"
 #include "app/click_label.h"
@@ -32,13 +33,16 @@ const QString kDrawn = QStringLiteral("нічия");
 Form1::Form1(Program& program) : QMainWindow(nullptr, kFixedWindowFlags), program_(program) {
   setWindowTitle(QStringLiteral("Хрестики-нолики від Бомбель "));
   setWindowIcon(pictures::Icon());
-  InstallAccessibility();
   auto* client = new QWidget(this);
   client->setFixedSize(321, 490);
   SetWhiteBackground(*client);
   setCentralWidget(client);
   CreateControls(*client);
   CreateMenu();
+  // As a person reads the window: the menu, the board row by row, the
+  // tally from the top down, the result and the credit.
+  SetReadingOrder(*this, {menuBar(), TL, CT, TR, CL, C, CR, DL, CD, DR, Label3, Label6, Label4,
+                          Rez, Image2, Image3, Label1});
   client->installEventFilter(this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   DescribeCells();
@@ -79,10 +83,12 @@ void Form1::ShowTally() {
   ShowCount(*Label6, DrawCount);
 }
 
-// A score label tells assistive technologies what it counts, too.
+// A score label tells assistive technologies what it counts, too. Naming
+// it announces the name, so it is named only when its count changes.
 void Form1::ShowCount(QLabel& label, game::Counter count) {
   label.setText(Text(count));
-  label.setAccessibleName(label.accessibleDescription() + QStringLiteral(": ") + Text(count));
+  const QString name = label.accessibleDescription() + QStringLiteral(": ") + Text(count);
+  if (label.accessibleName() != name) label.setAccessibleName(name);
 }
 
 // Each cell tells assistive technologies what it holds. The board is
@@ -138,7 +144,7 @@ void Form1::CheckOutcome() {
     case game::Outcome::InPlay:
       return;
     case game::Outcome::PersonWon:
-      Rez->setText(kWon);
+      ShowResult(kWon);
       game::AddOne(WinCount);
       DisableCells();
       (decision.OnBottomRow() ? Image2 : Image3)->setVisible(true);
@@ -148,22 +154,29 @@ void Form1::CheckOutcome() {
       MediaPlayer2.Play();
       DisableCells();
       Image3->setVisible(true);
-      Rez->setText(kLost);
+      ShowResult(kLost);
       return;
     case game::Outcome::Draw:
       DisableCells();
       Image2->setVisible(true);
-      Rez->setText(kDrawn);
+      ShowResult(kDrawn);
       game::AddOne(DrawCount);
       ShowCount(*Label6, DrawCount);
       return;
   }
 }
 
+// Assistive technologies hear of a new result word once, from the label
+// itself, and pass over it while it is blank.
+void Form1::ShowResult(const QString& word) {
+  Rez->setText(word);
+  ReportShowing(*Rez, !word.trimmed().isEmpty());
+}
+
 // Every round after the first begins here, and ends with a computer turn
 // on the empty board in which the computer may open.
 void Form1::NewRound() {
-  Rez->setText(QStringLiteral(" "));
+  ShowResult(QStringLiteral(" "));
   ShowTally();
   EnableCells();
   game::ClearCells(Board);

@@ -112,6 +112,7 @@ class Form1 : public QMainWindow {
   void ComputerTurn();
   void ShowBoard();
   void CheckOutcome();
+  void ShowResult(const QString& word);
   void NewRound();
   void DrawCell(std::int16_t index, bool isX);
   void EnableCells();

@@ -13,6 +13,7 @@ Helpsa::Helpsa(Program&)
   setWindowTitle(QString(39, QLatin1Char(' ')) + QStringLiteral("Бомбель"));
   setFixedSize(318, 117);
   SetWhiteBackground(*this);
+  setAccessibleDescription(QStringLiteral("малюнок пензлем: хрестик, риска, нолик і довгий розчерк"));
   // Wider than the window: a longer text would be cut at its right edge.
   Label1 = new QLabel(QStringLiteral("Гра в звичайні хрестики нолики створені Бомбель"), this);
   Label1->setGeometry(0, 87, 337, 16);

@@ -6,6 +6,7 @@
 #include <QLayout>
 #include <QScreen>
 
+#include "app/accessibility.h"
 #include "app/form1.h"
 #include "app/helpsa.h"
 #include "app/start.h"
@@ -15,7 +16,9 @@ const char* const kShownBefore = "khrestykyShownBefore";
 }
 
 Program::Program(game::RandomSource& random, Dialogs& dialogs)
-    : random_(random), dialogs_(dialogs) {}
+    : random_(random), dialogs_(dialogs) {
+  InstallAccessibility();
+}
 
 Program::~Program() {
   delete helpsa_;

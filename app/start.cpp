@@ -13,10 +13,13 @@
 Start::Start(Program& program)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), program_(program) {
   setWindowTitle(QStringLiteral("Form2"));
+  // The title is never seen; assistive technologies say the game's name.
+  setAccessibleName(QStringLiteral("Хрестики-нолики"));
   setFixedSize(253, 234);
   // The picture is one row taller than the screen; its last row is never seen.
   Image1 = new ImageBox(this, {0, 0, 253, 235}, pictures::StartScreen());
   Image1->setCursor(pictures::Hand());
+  Image1->setAccessibleName(QStringLiteral("Хрестики-нолики від Бомбель: почати гру"));
   connect(Image1, &ImageBox::clicked, this, &Start::Image1_Click);
   setFocusPolicy(Qt::StrongFocus);
 }
