@@ -3,7 +3,6 @@
 //
 // The game window driven as a person drives it: real mouse clicks at real
 // coordinates of the window, headless.
-#include <QAccessible>
 #include <QAction>
 #include <QHash>
 #include <QLabel>
@@ -300,33 +299,6 @@ class Form1Test : public QObject {
     form_->options->trigger();
     QCOMPARE(form_->Board, game::Board{});
     QVERIFY(window_->dialogs.messages.isEmpty() && window_->dialogs.endStatuses.isEmpty());
-  }
-
-  // A screen-reader user hears what each cell holds and what each label
-  // counts, and plays by pressing cells and the again-button.
-  void screenReaderCanFollowAndPlay() {
-    auto name = [](QObject* control) {
-      return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
-    };
-    auto press = [](QObject* control) {
-      QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(
-          QAccessibleActionInterface::pressAction());
-    };
-    QAccessibleInterface* centre = QAccessible::queryAccessibleInterface(form_->C);
-    QCOMPARE(centre->role(), QAccessible::Button);
-    QCOMPARE(name(form_->C), QStringLiteral("клітинка 5: порожня"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(form_->Image1)->role(), QAccessible::Graphic);
-    QCOMPARE(name(form_->Label4), QStringLiteral("програші: 0"));
-
-    for (int press9 = 0; press9 < 4; ++press9) press(form_->DR);
-    QCOMPARE(name(form_->DR), QStringLiteral("клітинка 9: X"));
-    QCOMPARE(name(form_->TL), QStringLiteral("клітинка 1: O"));
-    QVERIFY(QAccessible::queryAccessibleInterface(form_->DR)->state().disabled);
-    QCOMPARE(name(form_->Image3), QStringLiteral("ще раз"));
-    press(form_->Image3);
-    QCOMPARE(name(form_->Label4), QStringLiteral("програші: 1"));
-    QCOMPARE(name(form_->TL), QStringLiteral("клітинка 1: порожня"));
-    QVERIFY(!QAccessible::queryAccessibleInterface(form_->DR)->state().disabled);
   }
 
   // Help opens one window however often it is asked for.
