@@ -13,15 +13,17 @@
 namespace console {
 namespace {
 
+#ifdef _WIN32
+
 bool IsCodePoint(char32_t character) {
   return character <= 0x10FFFF && (character < 0xD800 || character > 0xDFFF);
 }
 
-#ifdef _WIN32
-
 // The system's own conversion, refusing the "best fit" replacements it
-// would otherwise make for characters the code page lacks.
+// would otherwise make for characters the code page lacks. It would take a
+// lone surrogate for a character.
 std::optional<std::int16_t> Convert(char32_t character) {
+  if (!IsCodePoint(character)) return std::nullopt;
   wchar_t wide[2];
   int length = 1;
   if (character < 0x10000) {
@@ -42,7 +44,9 @@ std::optional<std::int16_t> Convert(char32_t character) {
 #else
 
 // The C library's iconv, opened once: it is used on the one thread of the
-// user interface.
+// user interface. It refuses what is no character (a surrogate, a value
+// past U+10FFFF) as it refuses a character the code page lacks: it
+// writes nothing.
 std::optional<std::int16_t> Convert(char32_t character) {
   static const iconv_t converter = iconv_open(
       "CP1251", std::endian::native == std::endian::little ? "UTF-32LE" : "UTF-32BE");
@@ -52,9 +56,9 @@ std::optional<std::int16_t> Convert(char32_t character) {
   char code[4];
   char* out = code;
   std::size_t outLeft = sizeof code;
-  const std::size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
+  iconv(converter, &in, &inLeft, &out, &outLeft);
   iconv(converter, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
-  if (result == static_cast<std::size_t>(-1) || out - code != 1) return std::nullopt;
+  if (out - code != 1) return std::nullopt;
   return static_cast<std::int16_t>(static_cast<unsigned char>(code[0]));
 }
 
@@ -62,9 +66,6 @@ std::optional<std::int16_t> Convert(char32_t character) {
 
 }  // namespace
 
-std::optional<std::int16_t> Windows1251Code(char32_t character) {
-  if (!IsCodePoint(character)) return std::nullopt;
-  return Convert(character);
-}
+std::optional<std::int16_t> Windows1251Code(char32_t character) { return Convert(character); }
 
 }  // namespace console

@@ -23,12 +23,12 @@ bool StartKeys::KeyPress(KeyCode code) {
   return showList;
 }
 
-// An empty LastKey, before the first key, is no number and so no x.
+// LastKey holds a decimal code or nothing: an empty LastKey, before the
+// first key or after one without a code, is no number and so no x.
 std::optional<int> StartKeys::LastKeyAsNumber() const {
   int number = 0;
-  const char* const end = lastKey_.data() + lastKey_.size();
-  const auto [stop, error] = std::from_chars(lastKey_.data(), end, number);
-  if (error != std::errc() || stop != end) return std::nullopt;
+  const char* const first = lastKey_.data();
+  if (std::from_chars(first, first + lastKey_.size(), number).ec != std::errc()) return std::nullopt;
   return number;
 }
 

@@ -2,27 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "console/passwords.h"
 
-#include <cstddef>
-
 namespace console {
 
-namespace {
-
-constexpr bool AllDifferent() {
-  for (std::size_t i = 0; i < kPasswords.size(); ++i) {
-    for (std::size_t j = i + 1; j < kPasswords.size(); ++j) {
-      if (kPasswords[i].text == kPasswords[j].text) return false;
-    }
-  }
-  return true;
-}
-
-// Every password is tested on its own rather than in an else-if chain; it
-// is this that keeps the result to one command.
-static_assert(AllDifferent(), "two passwords would match the same entry");
-
-}  // namespace
-
+// Each password is tested on its own, one after another; no two are alike,
+// so at most one matches.
 Command CommandFor(std::string_view entry) {
   Command command = Command::None;
   for (const Password& password : kPasswords) {
