@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
 // SPDX-License-Identifier: MIT
 //
-// The hidden console's rules: the keys that open it and the password list,
-// the passwords, and the number typed for "zap".
+// The hidden console's rules: the start screen's keys that show the password
+// list, the passwords, and the number typed for "zap".
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -41,20 +41,6 @@ TEST(StartKeys, ShowThePasswordListAfterALatinXThenO) {
     EXPECT_EQ(shown, c.shown) << c.lastKey;
     EXPECT_EQ(keys.LastKey(), c.lastKey);
   }
-}
-
-// The grave accent and the capital "Ё" open the console; the small "ё",
-// the tilde, a key without a code and every other key do not.
-TEST(ConsoleKeys, GraveAccentAndCapitalYoOpenTheConsole) {
-  const struct {
-    char32_t key;
-    bool opens;
-  } cases[] = {{U'`', true}, {U'Ё', true}, {U'ё', false}, {U'~', false}, {U'a', false}, {U'中', false}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(console::OpensConsole(console::Windows1251Code(c.key)), c.opens)
-        << static_cast<std::uint32_t>(c.key);
-  }
-  EXPECT_FALSE(console::OpensConsole(-96));
 }
 
 // The Ukrainian and Russian letters keep their Windows-1251 codes; a

@@ -113,20 +113,6 @@ TEST(RandomSequence, EveryRunDrawsTheSameNumbers) {
   EXPECT_EQ(drawn, (std::vector<std::uint32_t>{118628, 6719265, 14953853, 5857168, 16424222, 10283899}));
 }
 
-// Every number is k / 2^24, and one period of the sequence is the whole
-// grid: each k exactly once, then the start state again.
-TEST(RandomSequence, OnePeriodYieldsEveryGridValueOnce) {
-  RandomSequence sequence;
-  std::vector<bool> seen(RandomSequence::kPeriod);
-  for (std::uint32_t i = 0; i < RandomSequence::kPeriod; ++i) {
-    const double k = sequence.Next() * kGrid;
-    ASSERT_EQ(k, std::floor(k)) << "draw " << i << " is not on the grid";
-    ASSERT_FALSE(seen.at(static_cast<std::size_t>(k))) << "draw " << i << " repeats " << k;
-    seen[static_cast<std::size_t>(k)] = true;
-  }
-  EXPECT_EQ(sequence.state(), RandomSequence::kStartState);
-}
-
 // Draws on and beside the ties of r * 2, 3r + 1 and r * 9. The opening's
 // product is taken in single precision, whose rounding can land a draw
 // exactly on a half: 4660338 / 2^24 times 9 is 2.5 in single precision
