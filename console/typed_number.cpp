@@ -53,30 +53,25 @@ class Reader {
   std::string_view rest_;
 };
 
-// Digits with at most one separator. The separator is tried before a digit,
-// so even a strange one reads the same way every time.
-bool TakeMantissa(Reader& reader, std::string_view decimalPoint, std::string& out) {
-  bool seenPoint = false;
-  bool seenDigit = false;
+// Digits and separators, each separator written as '.'. The separator is
+// tried before a digit, so even a strange one reads the same way every
+// time.
+void TakeMantissa(Reader& reader, std::string_view decimalPoint, std::string& out) {
   for (;;) {
-    if (!seenPoint && reader.Take(decimalPoint)) {
-      seenPoint = true;
+    if (reader.Take(decimalPoint)) {
       out += '.';
-    } else if (reader.TakeDigit(out)) {
-      seenDigit = true;
-    } else {
-      return seenDigit;
+    } else if (!reader.TakeDigit(out)) {
+      return;
     }
   }
 }
 
-bool TakeExponent(Reader& reader, std::string& out) {
-  if (!reader.Take("e") && !reader.Take("E")) return true;
+void TakeExponent(Reader& reader, std::string& out) {
+  if (!reader.Take("e") && !reader.Take("E")) return;
   out += 'e';
   reader.TakeSign(out);
-  bool seenDigit = false;
-  while (reader.TakeDigit(out)) seenDigit = true;
-  return seenDigit;
+  while (reader.TakeDigit(out)) {
+  }
 }
 
 }  // namespace
@@ -85,10 +80,11 @@ std::optional<double> ParseNumber(std::string_view text, std::string_view decima
   Reader reader(Trimmed(text));
   std::string number;
   reader.TakeSign(number);
-  if (!TakeMantissa(reader, decimalPoint, number) || !TakeExponent(reader, number) ||
-      !reader.AtEnd()) {
-    return std::nullopt;
-  }
+  TakeMantissa(reader, decimalPoint, number);
+  TakeExponent(reader, number);
+  if (!reader.AtEnd()) return std::nullopt;
+  // std::from_chars refuses the rest: no digit before the exponent, a
+  // second separator, an exponent without digits.
   double value = 0.0;
   const char* const end = number.data() + number.size();
   const auto [stop, error] = std::from_chars(number.data(), end, value);
