@@ -21,14 +21,7 @@ constexpr Uint16 kFormat = AUDIO_S16SYS;
 constexpr int kOutputChannels = 1;
 constexpr int kBufferSamples = 512;
 
-// Told once: the game asks again for each of its players.
-void ReportNoSound(const char* why) {
-  static bool told = false;
-  if (!told) {
-    std::fprintf(stderr, "khrestyky: no sound: %s\n", why);
-    told = true;
-  }
-}
+void ReportNoSound(const char* why) { std::fprintf(stderr, "khrestyky: no sound: %s\n", why); }
 
 bool Open() {
   SDL_SetMainReady();  // the window toolkit owns main()
@@ -52,16 +45,7 @@ bool Open() {
 }  // namespace
 
 std::shared_ptr<AudioDevice> AudioDevice::Share() {
-  // All players live on the window's thread, so a plain static will do.
-  static std::weak_ptr<AudioDevice> shared;
-  if (auto device = shared.lock()) {
-    return device;
-  }
-  if (!Open()) {
-    return nullptr;
-  }
-  std::shared_ptr<AudioDevice> device(new AudioDevice);
-  shared = device;
+  static const std::shared_ptr<AudioDevice> device(Open() ? new AudioDevice : nullptr);
   return device;
 }
 
@@ -71,6 +55,7 @@ AudioDevice::~AudioDevice() {
 }
 
 int AudioDevice::ClaimChannel() {
+  const std::lock_guard lock(mutex_);
   auto free = std::find(claimed_.begin(), claimed_.end(), false);
   const auto channel = static_cast<int>(std::distance(claimed_.begin(), free));
   if (free == claimed_.end()) {
@@ -87,6 +72,7 @@ int AudioDevice::ClaimChannel() {
 
 void AudioDevice::ReleaseChannel(int channel) {
   Mix_HaltChannel(channel);
+  const std::lock_guard lock(mutex_);
   claimed_[static_cast<std::size_t>(channel)] = false;
 }
 
