@@ -3,11 +3,13 @@
 //
 // The sound module: the game's sounds on SDL2_mixer. The players load it
 // when they first load their files, so the program starts without the
-// audio library and the codecs it brings.
+// audio library and the codecs it brings. They load one sound at a time,
+// each on a thread of its own, while the window's thread plays the sounds
+// that are loaded already.
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <cstdio>
+#include <cstddef>
 #include <memory>
 #include <utility>
 
@@ -50,21 +52,23 @@ class SdlSound final : public LoadedSound {
   int loops_;
 };
 
-// Reads WAV and, through the music decoders, MP3 alike; closes the file.
-Chunk Decode(const char* utf8_path) {
-  SDL_RWops* file = SDL_RWFromFile(utf8_path, "rb");  // SDL takes UTF-8 names everywhere
-  return Chunk(file ? Mix_LoadWAV_RW(file, 1) : nullptr);
+// Reads WAV and, through the music decoders, MP3 alike.
+Chunk Decode(const void* bytes, std::size_t size) {
+  SDL_RWops* memory = SDL_RWFromConstMem(bytes, static_cast<int>(size));
+  return Chunk(memory ? Mix_LoadWAV_RW(memory, 1) : nullptr);
 }
 
 }  // namespace
 }  // namespace sound
 
-KHRESTYKY_EXPORT sound::LoadedSound* khrestyky_open_sound(const char* utf8_path, int play_count) {
+KHRESTYKY_EXPORT sound::LoadedSound* khrestyky_decode_sound(const void* bytes, std::size_t size,
+                                                            int play_count, const char** reason) {
+  *reason = nullptr;
   auto device = sound::AudioDevice::Share();
-  if (!device) return nullptr;
-  sound::Chunk chunk = sound::Decode(utf8_path);
+  if (!device) return nullptr;  // told when the device was tried
+  sound::Chunk chunk = sound::Decode(bytes, size);
   if (!chunk) {
-    std::fprintf(stderr, "khrestyky: no sound from %s: %s\n", utf8_path, SDL_GetError());
+    *reason = SDL_GetError();  // SDL keeps it for each thread
     return nullptr;
   }
   return new sound::SdlSound(std::move(device), std::move(chunk), play_count);
