@@ -54,6 +54,17 @@ AudioDevice::~AudioDevice() {
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
+Mix_Chunk* AudioDevice::Decode(const void* bytes, std::size_t size) {
+  const std::lock_guard lock(decoding_);
+  SDL_RWops* memory = SDL_RWFromConstMem(bytes, static_cast<int>(size));
+  return memory ? Mix_LoadWAV_RW(memory, 1) : nullptr;
+}
+
+void AudioDevice::Start(int channel, Mix_Chunk* chunk, int loops) {
+  const std::unique_lock lock(decoding_, std::try_to_lock);
+  if (lock.owns_lock()) Mix_PlayChannel(channel, chunk, loops);
+}
+
 int AudioDevice::ClaimChannel() {
   const std::lock_guard lock(mutex_);
   auto free = std::find(claimed_.begin(), claimed_.end(), false);

@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <mutex>
 #include <vector>
+
+struct Mix_Chunk;
 
 namespace sound {
 
@@ -24,6 +27,15 @@ class AudioDevice {
   AudioDevice(const AudioDevice&) = delete;
   AudioDevice& operator=(const AudioDevice&) = delete;
 
+  // The sound held in a file's bytes, decoded into the mixer's format; null
+  // when it cannot be decoded (SDL_GetError tells why).
+  Mix_Chunk* Decode(const void* bytes, std::size_t size);
+  // Starts the chunk on the channel, unless a sound is being decoded: the
+  // mixer decodes an MP3 with the audio device locked, and a start on the
+  // window's thread would wait for the whole decode. Such a start is
+  // silent, as one before the sound is loaded.
+  void Start(int channel, Mix_Chunk* chunk, int loops);
+
   // A channel that no other player holds, at full volume. Players claim
   // and release channels from different threads.
   int ClaimChannel();
@@ -33,8 +45,9 @@ class AudioDevice {
  private:
   AudioDevice() = default;
 
-  std::mutex mutex_;
+  std::mutex mutex_;  // for claimed_
   std::vector<bool> claimed_;
+  std::mutex decoding_;
 };
 
 }  // namespace sound

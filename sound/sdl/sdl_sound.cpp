@@ -41,7 +41,7 @@ class SdlSound final : public LoadedSound {
 
   // A start on the player's own channel cuts short what still sounds
   // there, so the sound always begins at its top.
-  void Play() override { Mix_PlayChannel(channel_, chunk_.get(), loops_); }
+  void Play() override { device_->Start(channel_, chunk_.get(), loops_); }
   bool Playing() const override { return Mix_Playing(channel_) != 0; }
 
  private:
@@ -52,12 +52,6 @@ class SdlSound final : public LoadedSound {
   int loops_;
 };
 
-// Reads WAV and, through the music decoders, MP3 alike.
-Chunk Decode(const void* bytes, std::size_t size) {
-  SDL_RWops* memory = SDL_RWFromConstMem(bytes, static_cast<int>(size));
-  return Chunk(memory ? Mix_LoadWAV_RW(memory, 1) : nullptr);
-}
-
 }  // namespace
 }  // namespace sound
 
@@ -66,7 +60,7 @@ KHRESTYKY_EXPORT sound::LoadedSound* khrestyky_decode_sound(const void* bytes, s
   *reason = nullptr;
   auto device = sound::AudioDevice::Share();
   if (!device) return nullptr;  // told when the device was tried
-  sound::Chunk chunk = sound::Decode(bytes, size);
+  sound::Chunk chunk(device->Decode(bytes, size));  // WAV and, through the music decoders, MP3
   if (!chunk) {
     *reason = SDL_GetError();  // SDL keeps it for each thread
     return nullptr;
