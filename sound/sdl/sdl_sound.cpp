@@ -52,11 +52,18 @@ class SdlSound final : public LoadedSound {
   int loops_;
 };
 
+// SDL keeps its error text for each thread, and frees it only for the
+// threads it made itself; the players decode on threads of their own.
+struct SdlThreadData {
+  ~SdlThreadData() { SDL_TLSCleanup(); }
+};
+
 }  // namespace
 }  // namespace sound
 
 KHRESTYKY_EXPORT sound::LoadedSound* khrestyky_decode_sound(const void* bytes, std::size_t size,
                                                             int play_count, const char** reason) {
+  thread_local const sound::SdlThreadData freed_when_the_thread_ends;
   *reason = nullptr;
   auto device = sound::AudioDevice::Share();
   if (!device) return nullptr;  // told when the device was tried
