@@ -3,7 +3,6 @@
 #include "app/form1.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLocale>
@@ -60,10 +59,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // The sound files lie beside the program, or in its shared data folder
-// when it is installed.
+// when it is installed. They load off the window's thread; until a sound
+// is ready, its cue is silent.
 void Form1::LoadSounds() {
-  const auto search = sound::SearchPath::ForProgramIn(
-      std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String()));
+  const auto search = sound::SearchPath::ForThisProgram();
   for (sound::MediaPlayer* player : {&MediaPlayer1, &MediaPlayer2, &MediaPlayer3}) {
     player->Load(search);
   }

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
+#include <algorithm>
 
 #include "app/accessibility.h"
 #include "app/form1.h"
@@ -56,12 +57,52 @@ void Program::UnloadStart() {
   unloadedStart_->deleteLater();  // it may be inside its own click handler
 }
 
+namespace {
+
+// The frame's top-left that centres a frame of that size within the
+// screen's available area. A window larger than the area keeps the top
+// and left of its frame inside it, so that its title bar can be reached.
+QPoint CentredIn(const QRect& area, const QSize& frame) {
+  return area.topLeft() + QPoint(std::max(0, (area.width() - frame.width()) / 2),
+                                 std::max(0, (area.height() - frame.height()) / 2));
+}
+
+void Centre(QWidget& window) {
+  window.move(CentredIn(window.screen()->availableGeometry(), window.frameGeometry().size()));
+}
+
+// A window manager puts its frame around a window only once the window
+// shows. The first time the frame's size is known, the window is centred
+// again with it.
+class CentreInFrame final : public QObject {
+ public:
+  explicit CentreInFrame(QWidget& window)
+      : QObject(&window), window_(window), centredAs_(window.frameGeometry().size()) {
+    window.installEventFilter(this);
+  }
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Move && window_.frameGeometry().size() != centredAs_) {
+      window_.removeEventFilter(this);
+      Centre(window_);
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  QWidget& window_;
+  QSize centredAs_;
+};
+
+}  // namespace
+
 void Program::Show(QWidget& window) {
   if (!window.property(kShownBefore).toBool()) {
     window.setProperty(kShownBefore, true);
     if (window.layout()) window.layout()->activate();  // the window's final size
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    window.move(screen.center() - window.rect().center());
+    Centre(window);
+    new CentreInFrame(window);
   }
   window.show();
   window.raise();

@@ -42,7 +42,8 @@ class Program : public QObject {
   void UnloadStart();
 
   // Shows a window modeless and without owner, in front of the others;
-  // the first time, centred on the screen.
+  // the first time, centred within the available area of its screen, or,
+  // when it is larger, with its title bar at the area's top.
   void Show(QWidget& window);
 
  signals:

@@ -10,7 +10,7 @@ namespace sound {
 // The sound module's entry point, from the module found along `search`
 // and loaded the first time it is asked for; it stays loaded until the
 // program ends. Null when there is no module to load (told once on
-// stderr): the players are then silent.
-OpenSoundFunction SoundModule(const SearchPath& search);
+// stderr): the players are then silent. Safe to call from any thread.
+DecodeSoundFunction SoundModule(const SearchPath& search);
 
 }  // namespace sound

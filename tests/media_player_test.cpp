@@ -206,6 +206,7 @@ TEST_F(RampPlayer, RestartWhileSoundingBeginsAtTheTop) {
 TEST_F(RampPlayer, PlayCountZeroRepeatsWithoutEnd) {
   MediaPlayer player("data\\media\\ramp.wav", 0);
   player.Load(search());
+  ASSERT_TRUE(player.loaded());
   MixerListener listener;
 
   player.Play();
@@ -221,6 +222,7 @@ TEST(MediaPlayer, TwoPlayersSoundAtTheSameTime) {
   MediaPlayer click("data\\media\\click.wav", 1);
   loss.Load(search);
   click.Load(search);
+  ASSERT_TRUE(loss.loaded() && click.loaded());
 
   loss.Play();
   click.Play();

@@ -21,14 +21,7 @@ constexpr Uint16 kFormat = AUDIO_S16SYS;
 constexpr int kOutputChannels = 1;
 constexpr int kBufferSamples = 512;
 
-// Told once: the game asks again for each of its players.
-void ReportNoSound(const char* why) {
-  static bool told = false;
-  if (!told) {
-    std::fprintf(stderr, "khrestyky: no sound: %s\n", why);
-    told = true;
-  }
-}
+void ReportNoSound(const char* why) { std::fprintf(stderr, "khrestyky: no sound: %s\n", why); }
 
 bool Open() {
   SDL_SetMainReady();  // the window toolkit owns main()
@@ -52,16 +45,7 @@ bool Open() {
 }  // namespace
 
 std::shared_ptr<AudioDevice> AudioDevice::Share() {
-  // All players live on the window's thread, so a plain static will do.
-  static std::weak_ptr<AudioDevice> shared;
-  if (auto device = shared.lock()) {
-    return device;
-  }
-  if (!Open()) {
-    return nullptr;
-  }
-  std::shared_ptr<AudioDevice> device(new AudioDevice);
-  shared = device;
+  static const std::shared_ptr<AudioDevice> device(Open() ? new AudioDevice : nullptr);
   return device;
 }
 
@@ -70,7 +54,19 @@ AudioDevice::~AudioDevice() {
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
+Mix_Chunk* AudioDevice::Decode(const void* bytes, std::size_t size) {
+  const std::lock_guard lock(decoding_);
+  SDL_RWops* memory = SDL_RWFromConstMem(bytes, static_cast<int>(size));
+  return memory ? Mix_LoadWAV_RW(memory, 1) : nullptr;
+}
+
+void AudioDevice::Start(int channel, Mix_Chunk* chunk, int loops) {
+  const std::unique_lock lock(decoding_, std::try_to_lock);
+  if (lock.owns_lock()) Mix_PlayChannel(channel, chunk, loops);
+}
+
 int AudioDevice::ClaimChannel() {
+  const std::lock_guard lock(mutex_);
   auto free = std::find(claimed_.begin(), claimed_.end(), false);
   const auto channel = static_cast<int>(std::distance(claimed_.begin(), free));
   if (free == claimed_.end()) {
@@ -87,6 +83,7 @@ int AudioDevice::ClaimChannel() {
 
 void AudioDevice::ReleaseChannel(int channel) {
   Mix_HaltChannel(channel);
+  const std::lock_guard lock(mutex_);
   claimed_[static_cast<std::size_t>(channel)] = false;
 }
 

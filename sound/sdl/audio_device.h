@@ -2,26 +2,42 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <memory>
+#include <mutex>
 #include <vector>
+
+struct Mix_Chunk;
 
 namespace sound {
 
-// The audio output and its mixer, opened once for all players and closed
-// when the last player that holds it goes. Each player sounds on a mixer
-// channel of its own, so a new sound never cuts another player short.
+// The audio output and its mixer, opened once for all players, the first
+// time a sound needs it, and closed when the program ends. Each player
+// sounds on a mixer channel of its own, so a new sound never cuts another
+// player short.
 class AudioDevice {
  public:
-  // The open device, opened first when no player holds it now; null when
-  // there is no audio output (no driver, device busy). The first failure
-  // is told on stderr; the game goes on silent.
+  // The open device; null when there is no audio output (no driver,
+  // device busy). It is tried once only: the failure is told once on
+  // stderr, with whatever the audio system prints itself, and the game
+  // goes on silent.
   static std::shared_ptr<AudioDevice> Share();
 
   ~AudioDevice();
   AudioDevice(const AudioDevice&) = delete;
   AudioDevice& operator=(const AudioDevice&) = delete;
 
-  // A channel that no other player holds, at full volume.
+  // The sound held in a file's bytes, decoded into the mixer's format; null
+  // when it cannot be decoded (SDL_GetError tells why).
+  Mix_Chunk* Decode(const void* bytes, std::size_t size);
+  // Starts the chunk on the channel, unless a sound is being decoded: the
+  // mixer decodes an MP3 with the audio device locked, and a start on the
+  // window's thread would wait for the whole decode. Such a start is
+  // silent, as one before the sound is loaded.
+  void Start(int channel, Mix_Chunk* chunk, int loops);
+
+  // A channel that no other player holds, at full volume. Players claim
+  // and release channels from different threads.
   int ClaimChannel();
   // Stops the channel and frees it for the next player.
   void ReleaseChannel(int channel);
@@ -29,7 +45,9 @@ class AudioDevice {
  private:
   AudioDevice() = default;
 
+  std::mutex mutex_;  // for claimed_
   std::vector<bool> claimed_;
+  std::mutex decoding_;
 };
 
 }  // namespace sound

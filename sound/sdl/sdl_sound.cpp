@@ -3,11 +3,13 @@
 //
 // The sound module: the game's sounds on SDL2_mixer. The players load it
 // when they first load their files, so the program starts without the
-// audio library and the codecs it brings.
+// audio library and the codecs it brings. They load one sound at a time,
+// each on a thread of its own, while the window's thread plays the sounds
+// that are loaded already.
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <cstdio>
+#include <cstddef>
 #include <memory>
 #include <utility>
 
@@ -39,7 +41,7 @@ class SdlSound final : public LoadedSound {
 
   // A start on the player's own channel cuts short what still sounds
   // there, so the sound always begins at its top.
-  void Play() override { Mix_PlayChannel(channel_, chunk_.get(), loops_); }
+  void Play() override { device_->Start(channel_, chunk_.get(), loops_); }
   bool Playing() const override { return Mix_Playing(channel_) != 0; }
 
  private:
@@ -50,21 +52,24 @@ class SdlSound final : public LoadedSound {
   int loops_;
 };
 
-// Reads WAV and, through the music decoders, MP3 alike; closes the file.
-Chunk Decode(const char* utf8_path) {
-  SDL_RWops* file = SDL_RWFromFile(utf8_path, "rb");  // SDL takes UTF-8 names everywhere
-  return Chunk(file ? Mix_LoadWAV_RW(file, 1) : nullptr);
-}
+// SDL keeps its error text for each thread, and frees it only for the
+// threads it made itself; the players decode on threads of their own.
+struct SdlThreadData {
+  ~SdlThreadData() { SDL_TLSCleanup(); }
+};
 
 }  // namespace
 }  // namespace sound
 
-KHRESTYKY_EXPORT sound::LoadedSound* khrestyky_open_sound(const char* utf8_path, int play_count) {
+KHRESTYKY_EXPORT sound::LoadedSound* khrestyky_decode_sound(const void* bytes, std::size_t size,
+                                                            int play_count, const char** reason) {
+  thread_local const sound::SdlThreadData freed_when_the_thread_ends;
+  *reason = nullptr;
   auto device = sound::AudioDevice::Share();
-  if (!device) return nullptr;
-  sound::Chunk chunk = sound::Decode(utf8_path);
+  if (!device) return nullptr;  // told when the device was tried
+  sound::Chunk chunk(device->Decode(bytes, size));  // WAV and, through the music decoders, MP3
   if (!chunk) {
-    std::fprintf(stderr, "khrestyky: no sound from %s: %s\n", utf8_path, SDL_GetError());
+    *reason = SDL_GetError();  // SDL keeps it for each thread
     return nullptr;
   }
   return new sound::SdlSound(std::move(device), std::move(chunk), play_count);
