@@ -4,6 +4,8 @@
 // Runs with an audio driver that does not exist: a machine without sound.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "sound/media_player.h"
 #include "support/shipped_sounds.h"
 
@@ -12,7 +14,9 @@ namespace {
 using testing_support::BuildTree;
 using testing_support::kShippedSounds;
 
+// The device is tried once for all the players, and the reason told once.
 TEST(NoAudioDevice, EveryPlayerStaysSilentAndCountsItsStarts) {
+  testing::internal::CaptureStderr();
   const sound::SearchPath search = BuildTree();
   for (const auto& shipped : kShippedSounds) {
     ASSERT_FALSE(search.Find(shipped.stored_name).empty()) << shipped.stored_name;
@@ -26,6 +30,9 @@ TEST(NoAudioDevice, EveryPlayerStaysSilentAndCountsItsStarts) {
     EXPECT_FALSE(player.playing()) << shipped.stored_name;
     EXPECT_EQ(player.starts(), 2) << shipped.stored_name;
   }
+  const std::string told = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(told.find("no sound"), told.rfind("no sound")) << told;
+  EXPECT_NE(told.find("no sound"), std::string::npos) << told;
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,63 +15,41 @@ using sound::SearchPath;
 using testing_support::TempFolder;
 
 // The game stores its names with backslashes; either slash separates.
-TEST(ToPlatformPath, SplitsStoredNamesOnEitherSlash) {
-  const auto expected = std::filesystem::path("data") / "media" / "click.wav";
-  for (const char* stored : {"data\\media\\click.wav", "data/media/click.wav",
-                             "data\\media/click.wav"}) {
-    EXPECT_EQ(sound::ToPlatformPath(stored), expected) << stored;
-  }
-}
-
-struct Layout {
-  const char* what;
-  std::vector<std::string> files;  // a trailing '/' makes a folder instead
-  const char* program_folder;
-  const char* stored_name;
-  const char* expected;  // empty when the sound is found nowhere
-};
-
-void PrintTo(const Layout& layout, std::ostream* out) { *out << layout.what; }
-
-class SearchPathFind : public testing::TestWithParam<Layout> {};
-
-TEST_P(SearchPathFind, FindsTheFirstFileAlongTheFolders) {
-  const Layout& layout = GetParam();
-  TempFolder root;
-  for (const auto& file : layout.files) {
-    if (file.ends_with('/')) {
-      std::filesystem::create_directories(root.path() / file);
+// The program's folder comes first, then the installed prefix's share and
+// lib folders; a folder of the file's name is no file.
+TEST(SearchPath, FindsTheFirstFileAlongTheFolders) {
+  const struct {
+    std::vector<std::string> files;  // a trailing '/' makes a folder instead
+    const char* stored_name;
+    const char* expected;  // empty when the sound is found nowhere
+  } cases[] = {
+      {{"usr/bin/data/media/click.wav"}, "data/media/click.wav", "usr/bin/data/media/click.wav"},
+      {{"usr/share/khrestyky/data/media/loose.mp3"}, "data\\media\\loose.mp3",
+       "usr/share/khrestyky/data/media/loose.mp3"},
+      {{"usr/bin/data/media/loose.mp3", "usr/share/khrestyky/data/media/loose.mp3"},
+       "data\\media\\loose.mp3", "usr/bin/data/media/loose.mp3"},
+      {{"usr/bin/data/media/game.mp3/", "usr/lib/khrestyky/data/media/game.mp3"},
+       "data\\media\\game.mp3", "usr/lib/khrestyky/data/media/game.mp3"},
+      {{"usr/share/khrestyky/data/media/loose.mp3", "usr/bin/click.wav"},
+       "data\\media\\click.wav", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored_name);
+    TempFolder root;
+    for (const auto& file : c.files) {
+      if (file.ends_with('/')) {
+        std::filesystem::create_directories(root.path() / file);
+      } else {
+        root.Write(file, "sound");
+      }
+    }
+    const auto found = SearchPath::ForProgramIn(root.path() / "usr/bin").Find(c.stored_name);
+    if (std::string(c.expected).empty()) {
+      EXPECT_TRUE(found.empty()) << found;
     } else {
-      root.Write(file, "sound");
+      EXPECT_TRUE(std::filesystem::equivalent(found, root.path() / c.expected)) << found;
     }
   }
-  const auto search = SearchPath::ForProgramIn(root.path() / layout.program_folder);
-  const auto found = search.Find(layout.stored_name);
-
-  if (std::string(layout.expected).empty()) {
-    EXPECT_TRUE(found.empty()) << found;
-  } else {
-    EXPECT_TRUE(std::filesystem::equivalent(found, root.path() / layout.expected)) << found;
-  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Layouts, SearchPathFind,
-    testing::Values(
-        Layout{"BesideTheProgram", {"build/data/media/click.wav"}, "build",
-               "data\\media\\click.wav", "build/data/media/click.wav"},
-        Layout{"ForwardSlashes", {"build/data/media/click.wav"}, "build",
-               "data/media/click.wav", "build/data/media/click.wav"},
-        Layout{"InstalledPrefix", {"usr/share/khrestyky/data/media/loose.mp3"}, "usr/bin",
-               "data\\media\\loose.mp3", "usr/share/khrestyky/data/media/loose.mp3"},
-        Layout{"ProgramFolderFirst",
-               {"usr/bin/data/media/loose.mp3", "usr/share/khrestyky/data/media/loose.mp3"},
-               "usr/bin", "data\\media\\loose.mp3", "usr/bin/data/media/loose.mp3"},
-        Layout{"FolderOfThatNameIsNoFile",
-               {"usr/bin/data/media/game.mp3/", "usr/share/khrestyky/data/media/game.mp3"},
-               "usr/bin", "data\\media\\game.mp3", "usr/share/khrestyky/data/media/game.mp3"},
-        Layout{"Nowhere", {"usr/share/khrestyky/data/media/loose.mp3", "usr/bin/click.wav"},
-               "usr/bin", "data\\media\\click.wav", ""}),
-    [](const testing::TestParamInfo<Layout>& info) { return info.param.what; });
 
 }  // namespace

@@ -91,6 +91,9 @@ class Form1Test : public QObject {
     QVERIFY(!form_->Image2->isVisible());
     QVERIFY(!form_->Image3->isVisible());
     QCOMPARE(random().drawn(), 0);
+    // The sounds load once the window has been painted.
+    QTRY_VERIFY(form_->MediaPlayer1.loaded() && form_->MediaPlayer2.loaded() &&
+                form_->MediaPlayer3.loaded());
   }
 
   // The X and the computer's reply appear together, both drawn from the

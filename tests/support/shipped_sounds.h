@@ -3,27 +3,23 @@
 #pragma once
 
 #include <array>
-#include <ostream>
 
 #include "sound/search_path.h"
 
 namespace testing_support {
 
-// The game window's three players: the click, the loss and the game track.
+// The game window's three players: the click, the loss and the game track,
+// with their play counts.
 struct ShippedSound {
   const char* stored_name;
   int play_count;
-  double shortest_seconds;
-  double longest_seconds;
 };
 
 inline constexpr std::array<ShippedSound, 3> kShippedSounds{{
-    {"data\\media\\click.wav", 1, 0.005, 0.1},
-    {"data\\media\\loose.mp3", 1, 0.7, 1.5},
-    {"data\\media\\game.mp3", 0, 2.0, 4.0},
+    {"data\\media\\click.wav", 1},
+    {"data\\media\\loose.mp3", 1},
+    {"data\\media\\game.mp3", 0},
 }};
-
-inline void PrintTo(const ShippedSound& sound, std::ostream* out) { *out << sound.stored_name; }
 
 // The program's folder in the build tree, where the build copies the
 // shipped sounds to data/media/.
