@@ -4,10 +4,8 @@
 // The game window driven as a person drives it: real mouse clicks at real
 // coordinates of the window, headless.
 #include <QAction>
-#include <QHash>
 #include <QLabel>
 #include <QMenu>
-#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -21,36 +19,6 @@
 
 using testing_support::BoardOf;
 using testing_support::CellsOf;
-
-// Records which of the nine cells are painted.
-class CellPaints : public QObject {
- public:
-  explicit CellPaints(const Form1& form) {
-    for (int index = 1; index <= 9; ++index) {
-      cells_[form.Cell(index)] = index;
-      form.Cell(index)->installEventFilter(this);
-    }
-  }
-  // The painted cells' numbers, each once, ascending; then forgotten.
-  QString Take() {
-    QString painted;
-    for (int index = 1; index <= 9; ++index) {
-      if (painted_.contains(index)) painted += QString::number(index);
-    }
-    painted_.clear();
-    return painted;
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) painted_.insert(cells_.value(watched));
-    return false;
-  }
-
- private:
-  QHash<QObject*, int> cells_;
-  QSet<int> painted_;
-};
 
 class Form1Test : public QObject {
   Q_OBJECT
@@ -105,21 +73,6 @@ class Form1Test : public QObject {
     QVERIFY(ShowsPicture(5, form_->Op));
     QVERIFY(form_->Cell(2)->picture().isNull());
     QCOMPARE(random().drawn(), 2);  // the coin and the positional move's draw
-  }
-
-  // The board is drawn again on every turn, but only the cells whose
-  // mark changed are repainted, and locking the board repaints none.
-  void turnRepaintsOnlyTheCellsItChanged() {
-    CellPaints paints(*form_);
-    ClickCell(1);
-    QCOMPARE(paints.Take(), QStringLiteral("15"));
-    ClickCell(2);
-    QCOMPARE(paints.Take(), QStringLiteral("23"));
-    ClickCell(4);  // the computer completes 3-5-7
-    QVERIFY(form_->Image3->isVisible());
-    QCOMPARE(paints.Take(), QStringLiteral("47"));
-    window_->ClickAgain();
-    QCOMPARE(paints.Take(), QStringLiteral("123457"));
   }
 
   // A click on a marked cell leaves the board as it is, but the computer
@@ -213,24 +166,26 @@ class Form1Test : public QObject {
     QCOMPARE(form_->MediaPlayer3.starts(), 0);
   }
 
-  // The light button takes one number more before the round starts: the
-  // same numbers open the next round in another cell.
-  void lightButtonTakesOneNumberMore() {
-    ClickCells(QStringLiteral("9999"));  // a loss: the light button
-    QVERIFY(form_->Image3->isVisible());
-    random().Push({0.5f, 0.5f, 5.0f / 9.0f});
-    const int before = random().drawn();
-    window_->ClickAgain();
-    QCOMPARE(random().drawn() - before, 4);  // RandI, the coin, the opening, RandI
-    QCOMPARE(CellsOf(form_->Board), QStringLiteral("....O....").toStdString());
+  void againButtonStartsTheNextRound_data() {
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QList<float>>("draws");
+    QTest::addColumn<QString>("board");
+    // The light button takes one number more (RandI) before the round's
+    // coin and opening, so the same numbers open in another cell.
+    const QList<float> opening = {0.5f, 0.5f, 5.0f / 9.0f};
+    QTest::newRow("light button after a loss") << "9999" << opening << "....O....";
+    QTest::newRow("dark button after a draw") << "997296" << opening << "...O.....";  // 4.5
+    QTest::newRow("an opening in slot 0 marks no cell") << "997296" << QList<float>{0.5f, 0.0f}
+                                                        << ".........";
   }
 
-  void darkButtonStartsTheRoundWithTheNextNumber() {
-    ClickCells(QStringLiteral("997296"));  // a draw: the dark button
-    QVERIFY(form_->Image2->isVisible());
-    random().Push({0.5f, 0.5f, 5.0f / 9.0f});
+  void againButtonStartsTheNextRound() {
+    QFETCH(QString, clicks);
+    QFETCH(QList<float>, draws);
+    ClickCells(clicks);
+    for (float draw : draws) random().Push({draw});
     window_->ClickAgain();
-    QCOMPARE(CellsOf(form_->Board), QStringLiteral("...O.....").toStdString());  // 0.5 * 9 = 4.5
+    QTEST(QString::fromStdString(CellsOf(form_->Board)), "board");
   }
 
   // New game clears every count, the wins too, and the board mid-round.
@@ -258,17 +213,6 @@ class Form1Test : public QObject {
     QCOMPARE(CellsOf(form_->Board), QStringLiteral("O........").toStdString());
     QVERIFY(ShowsPicture(1, form_->Op));
     QVERIFY(form_->Cell(1)->isEnabled());
-  }
-
-  // An opening in slot 0 marks no cell: the person moves first.
-  void openingInSlotZeroShowsNothing() {
-    ClickCells(QStringLiteral("997296"));
-    random().Push({0.5f, 0.0f});
-    window_->ClickAgain();
-    QCOMPARE(form_->Board[0], std::string(game::kComputerMark));
-    QCOMPARE(CellsOf(form_->Board), QStringLiteral(".........").toStdString());
-    form_->Newgame->trigger();
-    QCOMPARE(form_->Board[0], std::string(game::kComputerMark));
   }
 
   void creditLineShowsItsMessage() {

@@ -1,10 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
 // SPDX-License-Identifier: MIT
 //
-// The three windows: how they look, where their controls lie, and how the
-// start screen leads to the game.
+// The three windows: how they look, where their controls lie, how the
+// start screen leads to the game, and where the windows open. The test runs
+// at twice the density (QT_SCALE_FACTOR=2), so that the offscreen screen of
+// 800x600 is 400x300 to the windows: smaller than the game window.
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -106,6 +110,35 @@ class WindowsTest : public QObject {
     const QImage enabled = f.TL->grab().toImage();
     f.TL->setEnabled(false);
     QCOMPARE(f.TL->grab().toImage(), enabled);
+  }
+
+  // Each window is centred within the screen's available area, along each
+  // side where it fits; one that is larger keeps the top-left of its frame,
+  // and so its title bar, inside the area.
+  void everyWindowStaysWithinReach() {
+    Program program(random_, dialogs_);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(area.height() < 490);
+    for (QWidget* window : {static_cast<QWidget*>(&program.LoadStart()),
+                            static_cast<QWidget*>(&program.LoadForm1()),
+                            static_cast<QWidget*>(&program.LoadHelpsa())}) {
+      program.Show(*window);
+      QVERIFY(QTest::qWaitForWindowExposed(window));
+      const QRect frame = window->frameGeometry();
+      const QString where = QStringLiteral("%1 at %2,%3 %4x%5")
+                                .arg(window->metaObject()->className())
+                                .arg(frame.x())
+                                .arg(frame.y())
+                                .arg(frame.width())
+                                .arg(frame.height());
+      QVERIFY2(area.contains(frame.topLeft()), qPrintable(where));
+      if (frame.width() <= area.width()) {
+        QVERIFY2(qAbs(frame.center().x() - area.center().x()) <= 1, qPrintable(where));
+      }
+      if (frame.height() <= area.height()) {
+        QVERIFY2(qAbs(frame.center().y() - area.center().y()) <= 1, qPrintable(where));
+      }
+    }
   }
 };
 
