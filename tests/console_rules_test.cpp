@@ -2,22 +2,20 @@
 // SPDX-License-Identifier: MIT
 //
 // The hidden console's rules: the start screen's keys that show the password
-// list, the passwords, and the number typed for "zap".
+// list and the number typed for "zap". The passwords are typed into the
+// window by the window tests.
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 
 #include "console/code_page.h"
 #include "console/keys.h"
-#include "console/passwords.h"
 #include "console/typed_number.h"
 
 namespace {
 
-using console::Command;
 using namespace std::string_literals;
 
 // The start screen after each character of `typed`: 'S' where the
@@ -41,54 +39,9 @@ TEST(StartKeys, ShowThePasswordListAfterALatinXThenO) {
     EXPECT_EQ(shown, c.shown) << c.lastKey;
     EXPECT_EQ(keys.LastKey(), c.lastKey);
   }
-}
-
-// The Ukrainian and Russian letters keep their Windows-1251 codes; a
-// character that the code page lacks has none.
-TEST(CodePage, KeyboardCharactersHaveTheirWindows1251Codes) {
-  const struct {
-    char32_t character;
-    std::optional<int> code;
-  } cases[] = {
-      {U'x', 120}, {U'А', 192}, {U'Є', 170}, {U'і', 179}, {U'ї', 191}, {U'Ґ', 165},
-      {U'№', 185}, {U'€', 136}, {U'é', {}},  {0xD800, {}}, {0x110000, {}},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(console::Windows1251Code(c.character), c.code)
-        << static_cast<std::uint32_t>(c.character);
+  for (const char32_t noCharacter : {char32_t{0xD800}, char32_t{0x110000}}) {
+    EXPECT_EQ(console::Windows1251Code(noCharacter), std::nullopt);
   }
-}
-
-// Only an exact entry counts: case matters, no blank is trimmed, and the
-// empty entry of Cancel does nothing.
-TEST(Passwords, OnlyAnExactEntryGivesACommand) {
-  const struct {
-    std::string entry;
-    Command command;
-  } cases[] = {
-      {"zap", Command::AddWins},        {"mek r", Command::ComputerLooksLikePerson},
-      {"mek t", Command::PersonLooksLikeComputer}, {"dorp", Command::EndProgram},
-      {"lam bo du", Command::ShowScolding},        {"Kesh", Command::ShowKesh},
-      {"", Command::None},              {"Zap", Command::None},
-      {"kesh", Command::None},          {" zap", Command::None},
-      {"zap ", Command::None},          {"mek", Command::None},
-      {"zap\0"s, Command::None},        {"z\xD0\xB0p", Command::None},  // a Cyrillic "а"
-  };
-  for (const auto& c : cases) EXPECT_EQ(console::CommandFor(c.entry), c.command) << c.entry;
-}
-
-// The start screen's list names exactly the passwords the console takes.
-TEST(Passwords, TheStartScreenListNamesEveryPassword) {
-  std::set<std::string_view> listed;
-  std::string_view rest = console::kPasswordList;
-  for (std::size_t comma; (comma = rest.find(" , ")) != std::string_view::npos;) {
-    listed.insert(rest.substr(0, comma));
-    rest.remove_prefix(comma + 3);
-  }
-  listed.insert(rest);
-  std::set<std::string_view> passwords;
-  for (const auto& password : console::kPasswords) passwords.insert(password.text);
-  EXPECT_EQ(listed, passwords);
 }
 
 // The typed number is added to the count and rounded half to even.

@@ -39,15 +39,6 @@ class ApplicationTest : public QObject {
   void windowsBelongToTheDesktopEntry() {
     QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("io.github.khrestyky.Khrestyky"));
   }
-
-  void handlersWithoutErrorsAreLeftAlone() {
-    dialogs = FakeDialogs();
-    QObject plain;
-    QEvent event(QEvent::User);
-    QCoreApplication::sendEvent(&plain, &event);
-    QVERIFY(dialogs.messages.isEmpty());
-    QVERIFY(dialogs.endStatuses.isEmpty());
-  }
 };
 
 int main(int argc, char** argv) {

@@ -188,75 +188,57 @@ class Form1Test : public QObject {
     QTEST(QString::fromStdString(CellsOf(form_->Board)), "board");
   }
 
-  // New game clears every count, the wins too, and the board mid-round.
+  // New game clears every count, the wins too, and the board mid-round;
+  // after a decided round it hides the again-button and opens as a round
+  // does.
   void newGameClearsTheTallyAndTheBoard() {
     ClickCells(QStringLiteral("8693"));  // a win
     window_->ClickAgain();
     ClickCells(QStringLiteral("9999"));  // a loss
     window_->ClickAgain();
-    QCOMPARE(Shown(), QStringLiteral("1/0/1"));
     ClickCell(1);
+    QCOMPARE(Shown(), QStringLiteral("1/0/1"));
     form_->Newgame->trigger();
     QCOMPARE(form_->Board, game::Board{});
     QCOMPARE(Shown(), QStringLiteral("0/0/0"));
-    QCOMPARE(form_->WinCount, 0);
-    QCOMPARE(form_->LossCount, 0);
+    QCOMPARE(form_->WinCount + form_->LossCount, 0);
     for (int index = 1; index <= 9; ++index) QVERIFY(form_->Cell(index)->picture().isNull());
-  }
 
-  void newGameAfterADecidedRoundHidesTheButton() {
-    ClickCells(QStringLiteral("997296"));
+    ClickCells(QStringLiteral("997296"));  // a draw
     random().Push({0.5f, 1.0f / 9.0f});
     form_->Newgame->trigger();
     QVERIFY(!form_->Image2->isVisible());
-    QCOMPARE(Shown(), QStringLiteral("0/0/0"));
     QCOMPARE(CellsOf(form_->Board), QStringLiteral("O........").toStdString());
-    QVERIFY(ShowsPicture(1, form_->Op));
-    QVERIFY(form_->Cell(1)->isEnabled());
+    QVERIFY(ShowsPicture(1, form_->Op) && form_->Cell(1)->isEnabled());
   }
 
-  void creditLineShowsItsMessage() {
+  // The credit line shows its message; "Опції" opens nothing and does
+  // nothing; Exit ends the program at once.
+  void creditLineOptionsAndExit() {
     ClickAt(QPoint(160, 478));
     QCOMPARE(window_->dialogs.messages, QStringList{QStringLiteral("Keshzzz rulesss...")});
-  }
-
-  void exitEndsTheProgramAtOnce() {
+    QVERIFY(form_->options->menu() == nullptr);
+    form_->options->trigger();
+    QCOMPARE(form_->Board, game::Board{});
+    QVERIFY(window_->dialogs.endStatuses.isEmpty());
     form_->Exitgame->trigger();
     QCOMPARE(window_->dialogs.endStatuses, QList<int>{0});
   }
 
-  // "Опції" is an entry of the menu bar that opens nothing and does nothing.
-  void optionsDoNothing() {
-    QVERIFY(form_->options->menu() == nullptr);
-    form_->options->trigger();
-    QCOMPARE(form_->Board, game::Board{});
-    QVERIFY(window_->dialogs.messages.isEmpty() && window_->dialogs.endStatuses.isEmpty());
-  }
-
-  // Help opens one window however often it is asked for.
-  void helpOpensOneWindow() {
+  // Help opens one window however often it is asked for. The game window
+  // closed while it is open: the program ends only when help closes too.
+  void helpOpensOneWindowThatOutlivesTheGame() {
+    QSignalSpy ended(window_->program.get(), &Program::lastWindowClosed);
     form_->Help->trigger();
     Helpsa* help = window_->program->helpsa();
     QVERIFY(help && help->isVisible());
     form_->Help->trigger();
     QCOMPARE(window_->program->helpsa(), help);
-    int helpWindows = 0;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-      helpWindows += qobject_cast<Helpsa*>(window) != nullptr;
-    }
-    QCOMPARE(helpWindows, 1);
-  }
-
-  // The game window closed while the help window is open: the program ends
-  // only when the help window closes too.
-  void programEndsWithItsLastWindow() {
-    QSignalSpy ended(window_->program.get(), &Program::lastWindowClosed);
-    form_->Help->trigger();
     form_->close();
     QTRY_VERIFY(window_->program->form1() == nullptr);
     QTest::qWait(0);
     QCOMPARE(ended.count(), 0);
-    window_->program->helpsa()->close();
+    help->close();
     QTRY_COMPARE(ended.count(), 1);
   }
 };

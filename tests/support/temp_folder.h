@@ -18,8 +18,7 @@ class TempFolder {
   TempFolder() {
     std::random_device random;
     do {
-      path_ = std::filesystem::temp_directory_path() /
-              ("khrestyky-test-" + std::to_string(random()));
+      path_ = std::filesystem::temp_directory_path() / ("khrestyky-test-" + std::to_string(random()));
     } while (!std::filesystem::create_directory(path_));
   }
   ~TempFolder() {
@@ -32,13 +31,9 @@ class TempFolder {
   const std::filesystem::path& path() const { return path_; }
 
   // Writes a file at a path relative to the folder, making its folders.
-  std::filesystem::path Write(const std::filesystem::path& relative,
-                              std::string_view bytes) const {
-    const auto file = path_ / relative;
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return file;
+  void Write(const std::filesystem::path& relative, std::string_view bytes) const {
+    std::filesystem::create_directories((path_ / relative).parent_path());
+    std::ofstream(path_ / relative, std::ios::binary).write(bytes.data(), std::ssize(bytes));
   }
 
  private:
