@@ -8,14 +8,14 @@
 namespace game {
 
 std::optional<std::int16_t> RoundHalfEven(double value) {
-  if (!std::isfinite(value)) return std::nullopt;
   double whole = std::floor(value);
   const double fraction = value - whole;  // exact for every double
   if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) {
     whole += 1.0;
   }
-  if (whole < std::numeric_limits<std::int16_t>::min() ||
-      whole > std::numeric_limits<std::int16_t>::max()) {
+  // No comparison holds for NaN, so it is refused with the infinities.
+  if (!(whole >= std::numeric_limits<std::int16_t>::min() &&
+        whole <= std::numeric_limits<std::int16_t>::max())) {
     return std::nullopt;
   }
   return static_cast<std::int16_t>(whole);

@@ -115,11 +115,13 @@ class Walk {
     }
   }
 
-  std::size_t inPlay() const { return inPlay_.size(); }
-  std::size_t decided() const { return decided_.size(); }
-  std::size_t turns() const { return turns_; }
-  std::size_t passes() const { return passes_; }
-  const std::map<Outcome, int>& outcomes() const { return outcomes_; }
+  // What the walk reached: boards in play and decided ones, computer
+  // turns, the turns that marked nothing on a board with room, outcomes.
+  std::set<Board> inPlay;
+  std::set<Board> decided;
+  std::size_t turns = 0;
+  std::size_t passes = 0;
+  std::map<Outcome, int> outcomes;
 
  private:
   // Every distinct board one computer turn can leave, checked once each.
@@ -132,9 +134,9 @@ class Walk {
       BranchingSource source(script);
       std::int16_t coinFlip = 0;
       opponent::ComputerTurn(after, source, coinFlip);
-      passes_ += CheckTurn(before, after) ? 1 : 0;
+      passes += CheckTurn(before, after) ? 1 : 0;
       it->second.insert(after);
-      ++turns_;
+      ++turns;
       while (!script.empty() && script.back().choice + 1 == script.back().count) script.pop_back();
       if (!script.empty()) ++script.back().choice;
     } while (!script.empty());
@@ -144,19 +146,14 @@ class Walk {
   void Visit(const Board& board) {
     const auto decision = game::DecideOutcome(board);
     if (decision.outcome == Outcome::InPlay) {
-      if (inPlay_.insert(board).second) pending_.push_back(board);
-    } else if (decided_.insert(board).second) {
-      ++outcomes_[decision.outcome];
+      if (inPlay.insert(board).second) pending_.push_back(board);
+    } else if (decided.insert(board).second) {
+      ++outcomes[decision.outcome];
     }
   }
 
   std::map<Board, std::set<Board>> turnCache_;
-  std::set<Board> inPlay_;
-  std::set<Board> decided_;
   std::vector<Board> pending_;
-  std::map<Outcome, int> outcomes_;
-  std::size_t turns_ = 0;
-  std::size_t passes_ = 0;
 };
 
 // The totals pin the whole game tree: a rule that moved, skipped or
@@ -164,14 +161,13 @@ class Walk {
 TEST(ExhaustiveWalk, EveryReachableTurnFollowsTheRules) {
   Walk walk;
   walk.Run();
-  const auto& outcomes = walk.outcomes();
-  EXPECT_EQ(walk.inPlay(), 590u);
-  EXPECT_EQ(walk.decided(), 951u);
-  EXPECT_EQ(walk.turns(), 214872u);
-  EXPECT_EQ(walk.passes(), 51708u);
-  EXPECT_EQ(outcomes.at(Outcome::PersonWon), 13);
-  EXPECT_EQ(outcomes.at(Outcome::ComputerWon), 889);
-  EXPECT_EQ(outcomes.at(Outcome::Draw), 49);
+  EXPECT_EQ(walk.inPlay.size(), 590u);
+  EXPECT_EQ(walk.decided.size(), 951u);
+  EXPECT_EQ(walk.turns, 214872u);
+  EXPECT_EQ(walk.passes, 51708u);
+  EXPECT_EQ(walk.outcomes, (std::map<Outcome, int>{{Outcome::PersonWon, 13},
+                                                   {Outcome::ComputerWon, 889},
+                                                   {Outcome::Draw, 49}}));
 }
 
 }  // namespace

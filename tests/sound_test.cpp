@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
 // SPDX-License-Identifier: MIT
 //
-// The players through the real SDL2_mixer, on SDL's dummy audio driver,
-// which mixes in real time and throws the result away. Each test runs in
+// Where the players find their files, and the players through the real
+// SDL2_mixer, on SDL's dummy audio driver, which mixes in real time and
+// throws the result away. Each test runs in
 // a process of its own, so each loads the sound module afresh.
 #include <gtest/gtest.h>
 
@@ -14,6 +15,8 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "sound/media_player.h"
 #include "sound/sound_file.h"
@@ -51,13 +54,11 @@ std::string NoiseWave(std::uint32_t size) {
   bytes += "RIFF";
   put(36 + data, 4);
   bytes += "WAVEfmt ";
-  put(16, 4);
-  put(1, 2);  // PCM, stereo, 44.1 kHz, 16 bits
-  put(2, 2);
-  put(44100, 4);
-  put(4 * 44100, 4);
-  put(4, 2);
-  put(16, 2);
+  // PCM, stereo, 44.1 kHz, 4 bytes a frame, 16 bits
+  for (const auto& [value, count] : {std::pair<std::uint32_t, int>{16, 4}, {1, 2}, {2, 2},
+                                     {44100, 4}, {4 * 44100, 4}, {4, 2}, {16, 2}}) {
+    put(value, count);
+  }
   bytes += "data";
   put(data, 4);
   std::uint32_t noise = 1;
@@ -79,6 +80,44 @@ class OwnSound : public testing::Test {
   TempFolder folder_;
   std::unique_ptr<MediaPlayer> player_;
 };
+
+// The game stores its names with backslashes; either slash separates.
+// The program's folder comes first, then the installed prefix's share and
+// lib folders; a folder of the file's name is no file.
+TEST(SearchPath, FindsTheFirstFileAlongTheFolders) {
+  const struct {
+    std::vector<std::string> files;  // a trailing '/' makes a folder instead
+    const char* stored_name;
+    const char* expected;  // empty when the sound is found nowhere
+  } cases[] = {
+      {{"usr/bin/data/media/click.wav"}, "data/media/click.wav", "usr/bin/data/media/click.wav"},
+      {{"usr/share/khrestyky/data/media/loose.mp3"}, "data\\media\\loose.mp3",
+       "usr/share/khrestyky/data/media/loose.mp3"},
+      {{"usr/bin/data/media/loose.mp3", "usr/share/khrestyky/data/media/loose.mp3"},
+       "data\\media\\loose.mp3", "usr/bin/data/media/loose.mp3"},
+      {{"usr/bin/data/media/game.mp3/", "usr/lib/khrestyky/data/media/game.mp3"},
+       "data\\media\\game.mp3", "usr/lib/khrestyky/data/media/game.mp3"},
+      {{"usr/share/khrestyky/data/media/loose.mp3", "usr/bin/click.wav"},
+       "data\\media\\click.wav", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored_name);
+    TempFolder root;
+    for (const auto& file : c.files) {
+      if (file.ends_with('/')) {
+        std::filesystem::create_directories(root.path() / file);
+      } else {
+        root.Write(file, "sound");
+      }
+    }
+    const auto found = SearchPath::ForProgramIn(root.path() / "usr/bin").Find(c.stored_name);
+    if (std::string(c.expected).empty()) {
+      EXPECT_TRUE(found.empty()) << found;
+    } else {
+      EXPECT_TRUE(std::filesystem::equivalent(found, root.path() / c.expected)) << found;
+    }
+  }
+}
 
 // The game's sounds load without a word and play to their end, the click
 // while the loss still sounds: each player has a channel of its own.

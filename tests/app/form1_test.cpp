@@ -27,10 +27,6 @@ class Form1Test : public QObject {
   std::unique_ptr<GameWindow> window_;
   Form1* form_ = nullptr;
 
-  void ClickAt(QPoint clientPoint) const { window_->ClickAt(clientPoint); }
-  void ClickCell(int index) const { window_->ClickCell(index); }
-  void ClickCells(const QString& cells) const { window_->ClickCells(cells); }
-  QueueSource& random() const { return window_->random; }
   QString Shown() const {
     return form_->Label3->text() + QLatin1Char('/') + form_->Label6->text() + QLatin1Char('/') +
            form_->Label4->text();
@@ -56,9 +52,8 @@ class Form1Test : public QObject {
       QVERIFY(form_->Cell(index)->isEnabled());
       QVERIFY(form_->Cell(index)->picture().isNull());
     }
-    QVERIFY(!form_->Image2->isVisible());
-    QVERIFY(!form_->Image3->isVisible());
-    QCOMPARE(random().drawn(), 0);
+    QVERIFY(!form_->Image2->isVisible() && !form_->Image3->isVisible());
+    QCOMPARE(window_->random.drawn(), 0);
     // The sounds load once the window has been painted.
     QTRY_VERIFY(form_->MediaPlayer1.loaded() && form_->MediaPlayer2.loaded() &&
                 form_->MediaPlayer3.loaded());
@@ -67,23 +62,22 @@ class Form1Test : public QObject {
   // The X and the computer's reply appear together, both drawn from the
   // templates.
   void clickMarksTheCellAndTheComputerReplies() {
-    ClickCell(1);
+    window_->ClickCell(1);
     QCOMPARE(CellsOf(form_->Board), QStringLiteral("X...O....").toStdString());
     QVERIFY(ShowsPicture(1, form_->Xp));
     QVERIFY(ShowsPicture(5, form_->Op));
-    QVERIFY(form_->Cell(2)->picture().isNull());
-    QCOMPARE(random().drawn(), 2);  // the coin and the positional move's draw
+    QCOMPARE(window_->random.drawn(), 2);  // the coin and the positional move's draw
   }
 
   // A click on a marked cell leaves the board as it is, but the computer
   // still takes a turn and may place another O.
   void clickOnAMarkedCellStillGivesTheComputerATurn() {
-    ClickCell(5);
+    window_->ClickCell(5);
     QCOMPARE(CellsOf(form_->Board), QStringLiteral("O...X....").toStdString());
-    ClickCell(5);
+    window_->ClickCell(5);
     QCOMPARE(CellsOf(form_->Board), QStringLiteral("O.O.X....").toStdString());
     QCOMPARE(form_->MediaPlayer1.starts(), 2);
-    ClickCell(1);
+    window_->ClickCell(1);
     QCOMPARE(CellsOf(form_->Board), QStringLiteral("OOO.X....").toStdString());
     QCOMPARE(form_->Rez->text(), QStringLiteral("програш"));
   }
@@ -111,7 +105,7 @@ class Form1Test : public QObject {
   // Every click is heard, and a loss once more.
   void decidedRoundShowsItsWordAndButton() {
     QFETCH(QString, clicks);
-    ClickCells(clicks);
+    window_->ClickCells(clicks);
     QCOMPARE(form_->MediaPlayer1.starts(), clicks.size());
     QTEST(form_->MediaPlayer2.starts(), "lossSounds");
     QTEST(QString::fromStdString(CellsOf(form_->Board)), "board");
@@ -134,7 +128,7 @@ class Form1Test : public QObject {
   // line of O too.
   void winOnTheBottomRowShowsTheDarkButton() {
     form_->Board = BoardOf("OO.....XX");
-    ClickCell(7);
+    window_->ClickCell(7);
     QCOMPARE(CellsOf(form_->Board), QStringLiteral("OOO...XXX").toStdString());
     QCOMPARE(form_->Rez->text(), QStringLiteral("перемога"));
     QVERIFY(form_->Image2->isVisible());
@@ -145,12 +139,12 @@ class Form1Test : public QObject {
 
   // A locked board takes no click: no mark, no turn, no draw.
   void lockedBoardTakesNoClicks() {
-    ClickCells(QStringLiteral("9999"));
+    window_->ClickCells(QStringLiteral("9999"));
     const game::Board decided = form_->Board;
-    const int drawn = random().drawn();
-    ClickCells(QStringLiteral("12345678"));
+    const int drawn = window_->random.drawn();
+    window_->ClickCells(QStringLiteral("12345678"));
     QCOMPARE(form_->Board, decided);
-    QCOMPARE(random().drawn(), drawn);
+    QCOMPARE(window_->random.drawn(), drawn);
     QCOMPARE(form_->MediaPlayer1.starts(), 4);
     QCOMPARE(form_->LossCount, 1);
   }
@@ -159,7 +153,7 @@ class Form1Test : public QObject {
   // is never heard.
   void lossByTwoLinesIsHeardOnce() {
     form_->Board = BoardOf("OO.XOXOX.");
-    ClickCell(9);
+    window_->ClickCell(9);
     QCOMPARE(CellsOf(form_->Board), QStringLiteral("OOOXOXOXX").toStdString());
     QCOMPARE(form_->LossCount, 1);
     QCOMPARE(form_->MediaPlayer2.starts(), 1);
@@ -182,8 +176,8 @@ class Form1Test : public QObject {
   void againButtonStartsTheNextRound() {
     QFETCH(QString, clicks);
     QFETCH(QList<float>, draws);
-    ClickCells(clicks);
-    for (float draw : draws) random().Push({draw});
+    window_->ClickCells(clicks);
+    for (float draw : draws) window_->random.Push({draw});
     window_->ClickAgain();
     QTEST(QString::fromStdString(CellsOf(form_->Board)), "board");
   }
@@ -192,11 +186,11 @@ class Form1Test : public QObject {
   // after a decided round it hides the again-button and opens as a round
   // does.
   void newGameClearsTheTallyAndTheBoard() {
-    ClickCells(QStringLiteral("8693"));  // a win
+    window_->ClickCells(QStringLiteral("8693"));  // a win
     window_->ClickAgain();
-    ClickCells(QStringLiteral("9999"));  // a loss
+    window_->ClickCells(QStringLiteral("9999"));  // a loss
     window_->ClickAgain();
-    ClickCell(1);
+    window_->ClickCell(1);
     QCOMPARE(Shown(), QStringLiteral("1/0/1"));
     form_->Newgame->trigger();
     QCOMPARE(form_->Board, game::Board{});
@@ -204,8 +198,8 @@ class Form1Test : public QObject {
     QCOMPARE(form_->WinCount + form_->LossCount, 0);
     for (int index = 1; index <= 9; ++index) QVERIFY(form_->Cell(index)->picture().isNull());
 
-    ClickCells(QStringLiteral("997296"));  // a draw
-    random().Push({0.5f, 1.0f / 9.0f});
+    window_->ClickCells(QStringLiteral("997296"));  // a draw
+    window_->random.Push({0.5f, 1.0f / 9.0f});
     form_->Newgame->trigger();
     QVERIFY(!form_->Image2->isVisible());
     QCOMPARE(CellsOf(form_->Board), QStringLiteral("O........").toStdString());
@@ -215,7 +209,7 @@ class Form1Test : public QObject {
   // The credit line shows its message; "Опції" opens nothing and does
   // nothing; Exit ends the program at once.
   void creditLineOptionsAndExit() {
-    ClickAt(QPoint(160, 478));
+    window_->ClickAt(QPoint(160, 478));
     QCOMPARE(window_->dialogs.messages, QStringList{QStringLiteral("Keshzzz rulesss...")});
     QVERIFY(form_->options->menu() == nullptr);
     form_->options->trigger();
