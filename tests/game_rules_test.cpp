@@ -32,7 +32,7 @@ TEST(DecideOutcome, DecidesByThePersonsLinesThenTheComputersThenAFullBoard) {
     Outcome outcome;
     int line;  // index into the eight lines, -1 for none
   } cases[] = {
-      {".........", "", Outcome::InPlay, -1},
+      {".........", "", Outcome::InPlay, -1},     {"XXXOO....", "", Outcome::PersonWon, 0},
       {"OO....XXX", "", Outcome::PersonWon, 2},  // the bottom row, which play never reaches
       {"XOXOXOOXX", "", Outcome::PersonWon, 6},  // the ninth mark wins: no draw
       {"X.OXO.XXX", "", Outcome::PersonWon, 2},  // a row before a column
