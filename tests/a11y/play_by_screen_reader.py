@@ -62,13 +62,15 @@ def play():
 
     order = [(c.getRoleName(), c.name.split(":")[0]) for c in form]
     check(order == READING_ORDER, f"the game window reads {order}")
-    cells = [form[n] for n in range(1, 10)]
+    cells, result = [form[n] for n in range(1, 10)], form[13]
+    check(not has(result, pyatspi.STATE_SHOWING), "the blank result word is read out")
     for _ in range(9):
         if not has(cells[0], pyatspi.STATE_ENABLED):
             break  # a decided round locks the board
         press(next(cell for cell in cells if cell.name.endswith("порожня")))
-    word = next((c.name for c in form if c.name in TALLY_OF), None)
-    check(word, "no result word after a whole round")
+    word = result.name
+    check(word in TALLY_OF and has(result, pyatspi.STATE_SHOWING),
+          f"the result word after a whole round reads '{word}'")
 
     again = [c for c in form if c.name == "ще раз" and has(c, pyatspi.STATE_SHOWING)]
     check(len(again) == 1, f"{len(again)} again-buttons show")
@@ -78,6 +80,7 @@ def play():
     check(tally == sorted(f"{kind}: {int(kind == counted)}" for kind in TALLY_OF.values()),
           f"after a {word} the tally reads {tally}")
     check(all(has(cell, pyatspi.STATE_ENABLED) for cell in cells), "the next round is locked")
+    check(not has(result, pyatspi.STATE_SHOWING), "the blank result word is read out")
 
 
 game = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
