@@ -96,16 +96,6 @@ class WindowsTest : public QObject {
     QCOMPARE(client->childAt(50, 60), f.TL);
   }
 
-  // Locked cells keep their look: a disabled picture is not greyed.
-  void lockedCellLooksAsBefore() {
-    Program program(random_, dialogs_);
-    Form1& f = program.LoadForm1();
-    f.TL->setPicture(f.Xp->picture());
-    const QImage enabled = f.TL->grab().toImage();
-    f.TL->setEnabled(false);
-    QCOMPARE(f.TL->grab().toImage(), enabled);
-  }
-
   // Each window is centred within the screen's available area, along each
   // side where it fits; one that is larger keeps the top-left of its frame,
   // and so its title bar, inside the area.
