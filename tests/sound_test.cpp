@@ -139,7 +139,7 @@ TEST(OwnSounds, PlayCountZeroRepeatsWithoutEnd) {
   ASSERT_TRUE(once.loaded() && forever.loaded());
   once.Play();
   forever.Play();
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  for (int i = 0; i < 15000 && once.playing(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(2));
   EXPECT_FALSE(once.playing());
   EXPECT_TRUE(forever.playing());
 }

@@ -5,9 +5,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <iterator>
 
 namespace sound {
 namespace {
@@ -66,25 +64,11 @@ void AudioDevice::Start(int channel, Mix_Chunk* chunk, int loops) {
 }
 
 int AudioDevice::ClaimChannel() {
-  const std::lock_guard lock(mutex_);
-  auto free = std::find(claimed_.begin(), claimed_.end(), false);
-  const auto channel = static_cast<int>(std::distance(claimed_.begin(), free));
-  if (free == claimed_.end()) {
-    claimed_.push_back(true);
-  } else {
-    *free = true;
-  }
-  if (channel >= Mix_AllocateChannels(-1)) {
-    Mix_AllocateChannels(channel + 1);
-  }
+  const int channel = nextChannel_++;
   Mix_Volume(channel, MIX_MAX_VOLUME);
   return channel;
 }
 
-void AudioDevice::ReleaseChannel(int channel) {
-  Mix_HaltChannel(channel);
-  const std::lock_guard lock(mutex_);
-  claimed_[static_cast<std::size_t>(channel)] = false;
-}
+void AudioDevice::ReleaseChannel(int channel) { Mix_HaltChannel(channel); }
 
 }  // namespace sound

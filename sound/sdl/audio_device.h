@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <memory>
 #include <mutex>
-#include <vector>
+#include <atomic>
 
 struct Mix_Chunk;
 
@@ -36,17 +36,18 @@ class AudioDevice {
   // silent, as one before the sound is loaded.
   void Start(int channel, Mix_Chunk* chunk, int loops);
 
-  // A channel that no other player holds, at full volume. Players claim
-  // and release channels from different threads.
+  // A channel that no other player holds, at full volume: the next one.
+  // The game's three players are made once and kept to the end, well
+  // within the eight channels the mixer starts with. Players claim their
+  // channels from different threads.
   int ClaimChannel();
-  // Stops the channel and frees it for the next player.
+  // Stops the channel, so that the mixer no longer reads the player's sound.
   void ReleaseChannel(int channel);
 
  private:
   AudioDevice() = default;
 
-  std::mutex mutex_;  // for claimed_
-  std::vector<bool> claimed_;
+  std::atomic<int> nextChannel_{0};
   std::mutex decoding_;
 };
 
