@@ -37,8 +37,10 @@ class ConsoleTest : public QObject {
   // The grave accent, or the capital "Ё" on the same key of a Russian
   // keyboard, opens the console; the small "ё" does not.
   void consoleKeys() {
-    window_->Type(QStringLiteral("ё`Ё"));
-    QCOMPARE(window_->dialogs.prompts, QStringList(2, kConsoleBox));
+    for (const auto& [key, prompts] : {std::pair{"ё", 0}, {"`", 1}, {"Ё", 2}}) {
+      window_->Type(QString::fromUtf8(key));
+      QCOMPARE(window_->dialogs.prompts, QStringList(prompts, kConsoleBox));
+    }
   }
 
   void entries_data() {
