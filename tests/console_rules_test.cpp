@@ -40,7 +40,6 @@ TEST(StartKeys, ShowThePasswordListAfterALatinXThenO) {
     EXPECT_EQ(keys.LastKey(), c.lastKey);
   }
   EXPECT_EQ(console::Windows1251Code(0xD800), std::nullopt);  // no character: a surrogate
-  EXPECT_EQ(console::Windows1251Code(0x110000), std::nullopt);
 }
 
 // The typed number is added to the count and rounded half to even.

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "app/application.h"
+#include "app/display.h"
 #include "fakes.h"
 
 namespace {
@@ -32,6 +33,15 @@ class ApplicationTest : public QObject {
     QCoreApplication::sendEvent(&faulty, &event);
     QCOMPARE(dialogs.messages, QStringList{QStringLiteral("Помилка виконання: cell 10")});
     QCOMPARE(dialogs.endStatuses, QList<int>{1});
+  }
+
+  // X11 and Wayland need a display that the user gives; each platform
+  // named is tried in turn.
+  void onlyAGivenDisplayShowsX11OrWayland() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"}) qunsetenv(name);
+    char platforms[] = "wayland;xcb", option[] = "-platform";
+    char* argv[] = {nullptr, option, platforms};
+    QVERIFY(!HasDisplay(3, argv));
   }
 
   // The desktop matches the windows to the installed entry by this name,
