@@ -2,29 +2,37 @@
 # SPDX-License-Identifier: MIT
 #
 # Cross-builds for 64-bit Windows with Debian's mingw-w64 and runs the
-# programs it builds (the tests and their discovery) under wine64.
+# programs it builds (the tests and their discovery) under wine64. The
+# libraries of the whole game come from the SDK that scripts/windows-sdk
+# builds; scripts/windows-check shows the whole road:
 #
 #   cmake -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-#         -DKHRESTYKY_ENGINE_ONLY=ON
+#         -DKHRESTYKY_WINDOWS_SDK=$(scripts/windows-sdk)
+#
+# Without an SDK only the engine builds (-DKHRESTYKY_ENGINE_ONLY=ON).
 
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
-# The posix thread model: GoogleTest needs std::mutex and
-# std::condition_variable, which GCC's win32 thread model lacks.
+# The posix thread model: GoogleTest and the sound loaders need std::mutex,
+# std::thread and std::condition_variable, which GCC's win32 model lacks.
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(KHRESTYKY_WINDOWS_SDK "" CACHE PATH
+    "The Windows build of Qt, SDL2 and SDL2_mixer that scripts/windows-sdk makes")
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${KHRESTYKY_WINDOWS_SDK})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Everything linked in, the C++ runtime and winpthread too, so that an .exe
-# runs on its own, under wine or on Windows, with no DLLs beside it.
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+if(KHRESTYKY_WINDOWS_SDK)
+  # The SDK's Qt uses Debian's own Qt of the same version as its host
+  # tools (moc, rcc, uic).
+  set(QT_HOST_PATH /usr CACHE PATH "")
+  set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH "")
+endif()
 
 # Debian's wine64 package puts the loader outside PATH; the wine package
 # adds only a wrapper around it.

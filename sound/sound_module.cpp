@@ -44,7 +44,9 @@ DecodeSoundFunction Load(const SearchPath& search, std::string& error) {
   if (module.empty()) {
     error = "the sound module is in none of";
     for (const auto& place : search.Places(KHRESTYKY_SOUND_MODULE)) {
-      error += " " + Printable(place);
+      // Two appends: GCC 12 for mingw sees a false overlap in " " + name.
+      error += ' ';
+      error += Printable(place);
     }
     return nullptr;
   }
