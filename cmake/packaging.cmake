@@ -20,6 +20,14 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/debian-layout.cmake")
 set(CPACK_KHRESTYKY_STRIP "${CMAKE_STRIP}")
 
+# Every packed file dated from the last commit, so that two builds of one
+# source pack the same bytes.
+list(APPEND CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/package-dates.cmake")
+
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/windows-packaging.cmake)
+endif()
+
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -1,0 +1,36 @@
+# SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+# SPDX-License-Identifier: MIT
+#
+# The Windows player's two downloads, made by `cpack` in the Windows build
+# tree: khrestyky-<version>-win64.zip, one folder to unpack and run, and
+# khrestyky-<version>-win64-setup.exe, a 64-bit installer into Program
+# Files with a Start-menu shortcut and an entry in the list of installed
+# programs. Both hold what `cmake --install` lays out, stripped.
+set(CPACK_GENERATOR ZIP NSIS)
+set(CPACK_SYSTEM_NAME win64)
+set(CPACK_PACKAGE_FILE_NAME khrestyky-${PROJECT_VERSION}-win64)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Khrestyky)
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Khrestyky)
+# Names the installer after the archive, with -setup added.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/windows-package-names.cmake)
+
+# The installer: 64-bit and Unicode, so that wine64 runs it and the
+# Cyrillic names survive; its script is UTF-8. Its pages speak the
+# system's language where NSIS has it (Ukrainian among them), English
+# otherwise.
+set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-INPUTCHARSET UTF8" "-XTarget amd64-unicode")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_PACKAGE_NAME "Хрестики-нолики")
+set(CPACK_NSIS_DISPLAY_NAME "Хрестики-нолики")
+set(CPACK_PACKAGE_EXECUTABLES khrestyky "Хрестики-нолики")
+set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/assets/icon.ico")
+set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/assets/icon.ico")
+set(CPACK_NSIS_INSTALLED_ICON_NAME khrestyky.exe)
+set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# The size that the list of installed programs shows, in KiB: that of the
+# installer's one section, which makensis adds up from its files.
+set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS [=[
+  SectionGetSize 0 $0
+  WriteRegDWORD SHCTX "Software\Microsoft\Windows\CurrentVersion\Uninstall\Khrestyky" "EstimatedSize" $0
+]=])
