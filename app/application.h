@@ -7,7 +7,8 @@
 class Dialogs;
 
 // The Qt application, with one rule for errors: an error that escapes an
-// event handler is shown in a message box and ends the program with a
+// event handler is shown in a message box with its number and text, as
+// "Помилка виконання 7: недостатньо пам'яті", and ends the program with a
 // non-zero exit status. Nothing is swallowed silently.
 class Application final : public QApplication {
   Q_OBJECT
@@ -18,7 +19,5 @@ class Application final : public QApplication {
   bool notify(QObject* receiver, QEvent* event) override;
 
  private:
-  void Fail(const QString& what);
-
   Dialogs& dialogs_;
 };

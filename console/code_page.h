@@ -3,14 +3,17 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 
 namespace console {
 
+// The code that stands for a character the code page lacks: "?", as a
+// window that works in the ANSI code page receives such a character.
+inline constexpr std::int16_t kUnmappedCode = 63;
+
 // The Windows-1251 code of a character (a Unicode code point), the code the
-// key handlers compare: 120 for x, 168 for "Ё". std::nullopt for every
+// key handlers compare: 120 for x, 168 for "Ё". kUnmappedCode for every
 // character that the code page lacks, among them surrogates and code
-// points beyond U+10FFFF.
-std::optional<std::int16_t> Windows1251Code(char32_t character);
+// points beyond U+10FFFF; no look-alike is ever taken in its place.
+std::int16_t Windows1251Code(char32_t character);
 
 }  // namespace console

@@ -19,12 +19,12 @@ constexpr std::int16_t kCapitalYo = 168;
 bool StartKeys::KeyPress(KeyCode code) {
   // The code is tested first: LastKey is read as a number only after an o.
   const bool showList = code == kLowercaseO && LastKeyAsNumber() == kLowercaseX;
-  lastKey_ = code ? std::to_string(*code) : std::string();
+  lastKey_ = std::to_string(code);
   return showList;
 }
 
 // LastKey holds a decimal code or nothing: an empty LastKey, before the
-// first key or after one without a code, is no number and so no x.
+// first key, is no number and so no x.
 std::optional<int> StartKeys::LastKeyAsNumber() const {
   int number = 0;
   const char* const first = lastKey_.data();

@@ -9,9 +9,9 @@
 
 namespace console {
 
-// A typed character as the key handlers see it: its Windows-1251 code, or
-// std::nullopt for a character that the code page lacks (see code_page.h).
-using KeyCode = std::optional<std::int16_t>;
+// A typed character as the key handlers see it: its Windows-1251 code, "?"
+// (63) for a character that the code page lacks (see code_page.h).
+using KeyCode = std::int16_t;
 
 // The message box of the start screen: the console's passwords, in an order
 // of their own.
@@ -25,12 +25,10 @@ class StartKeys {
   // Handles one typed character. Returns whether the password list must be
   // shown now (and waited for) before the next key.
   //
-  // `LastKey` then holds the decimal text of the code ("120" after x). A
-  // character without a code leaves it empty: it is no x, so it breaks the
-  // x-o sequence like any other character.
+  // `LastKey` then holds the decimal text of the code ("120" after x).
   bool KeyPress(KeyCode code);
 
-  // `LastKey`: empty before the first key, and after a key without a code.
+  // `LastKey`: empty before the first key.
   const std::string& LastKey() const { return lastKey_; }
 
  private:

@@ -7,12 +7,16 @@
 // a process of its own, so each loads the sound module afresh.
 #include <gtest/gtest.h>
 
+#include <SDL_mixer.h>
+
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <future>
 #include <memory>
 #include <string>
 #include <thread>
@@ -176,15 +180,32 @@ TEST_F(OwnSound, UnheardFilesLeaveThePlayerSilent) {
   EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 4) << told;  // a line for each
 }
 
-// A click must not wait for a long sound: Load returns at once, a start
-// before the sound is ready is silent, and the sound plays once it is.
-TEST_F(OwnSound, LargeSoundLoadsWhileThePlayerGoesOn) {
-  MediaPlayer& player = Player(NoiseWave(sound::kLargestSoundFile));
-  player.Play();
-  EXPECT_FALSE(player.playing()) << "the start waited for the sound";
-  ASSERT_TRUE(player.loaded());
-  player.Play();
-  EXPECT_TRUE(player.playing());
+std::atomic<int> finishedPlays{0};
+
+// A click must neither wait for a long sound nor be lost to it. Load
+// returns at once and a start before the long sound is ready is silent;
+// while it decodes, every start of the loaded click sounds (to its end or
+// until the next start cuts it short); and the long sound plays once it
+// is ready.
+TEST_F(OwnSound, ClickSoundsWhileALongSoundDecodes) {
+  MediaPlayer click(kShippedSounds[0].stored_name, 1);
+  click.Load(BuildTree());
+  ASSERT_TRUE(click.loaded());
+  Mix_ChannelFinished([](int) { ++finishedPlays; });
+
+  const std::string track = sound::ReadSoundFile(BuildTree().Find(kShippedSounds[2].stored_name)).bytes;
+  std::string longMp3;  // the game track many times over, long to decode
+  for (int i = 0; i < 150; ++i) longMp3 += track;
+  MediaPlayer& long_sound = Player(longMp3);
+  long_sound.Play();
+  EXPECT_FALSE(long_sound.playing()) << "the start waited for the sound";
+  auto loaded = std::async(std::launch::async, [&long_sound] { return long_sound.loaded(); });
+  while (loaded.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) click.Play();
+  ASSERT_TRUE(loaded.get());
+  for (int i = 0; i < 15000 && finishedPlays < click.starts(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  EXPECT_EQ(finishedPlays, click.starts()) << "starts were lost";
+  long_sound.Play();
+  EXPECT_TRUE(long_sound.playing());
 }
 
 #ifdef __linux__

@@ -5,7 +5,11 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <climits>
+#include <cstdint>
 #include <cstdio>
+
+#include "sound/sdl/samples.h"
 
 namespace sound {
 namespace {
@@ -40,6 +44,35 @@ bool Open() {
   return true;
 }
 
+// Converts the samples, in place, into the mixer's format.
+bool ConvertForMixer(Samples& samples) {
+  SDL_AudioCVT conversion;
+  if (SDL_BuildAudioCVT(&conversion, samples.format.format, samples.format.channels,
+                        samples.format.freq, kFormat, kOutputChannels, kFrequency) < 0) {
+    return false;
+  }
+  const Uint32 frame = SDL_AUDIO_BITSIZE(samples.format.format) / 8 * samples.format.channels;
+  const Uint32 wholeFrames = samples.size - samples.size % frame;
+  if (wholeFrames == 0 || static_cast<std::uint64_t>(wholeFrames) * conversion.len_mult > INT_MAX) {
+    SDL_SetError(wholeFrames == 0 ? "the sound holds no samples" : "the sound is too long");
+    return false;
+  }
+  // SDL converts in a buffer large enough for every step of the conversion.
+  const std::size_t room = std::size_t{wholeFrames} * static_cast<std::size_t>(conversion.len_mult);
+  auto* buffer = static_cast<Uint8*>(SDL_realloc(samples.bytes.get(), room));
+  if (!buffer) {
+    SDL_OutOfMemory();
+    return false;
+  }
+  static_cast<void>(samples.bytes.release());  // moved by the reallocation
+  samples.bytes.reset(buffer);
+  conversion.buf = buffer;
+  conversion.len = static_cast<int>(wholeFrames);
+  if (SDL_ConvertAudio(&conversion) < 0) return false;
+  samples.size = static_cast<Uint32>(conversion.len_cvt);
+  return true;
+}
+
 }  // namespace
 
 std::shared_ptr<AudioDevice> AudioDevice::Share() {
@@ -53,14 +86,19 @@ AudioDevice::~AudioDevice() {
 }
 
 Mix_Chunk* AudioDevice::Decode(const void* bytes, std::size_t size) {
-  const std::lock_guard lock(decoding_);
-  SDL_RWops* memory = SDL_RWFromConstMem(bytes, static_cast<int>(size));
-  return memory ? Mix_LoadWAV_RW(memory, 1) : nullptr;
+  Samples samples = DecodeSamples(bytes, size);
+  if (!samples.bytes || !ConvertForMixer(samples)) return nullptr;
+  Mix_Chunk* chunk = Mix_QuickLoad_RAW(samples.bytes.get(), samples.size);
+  if (!chunk) return nullptr;
+  // Mix_FreeChunk frees the samples with the chunk, as it does for the
+  // chunks the mixer loads itself.
+  chunk->allocated = 1;
+  static_cast<void>(samples.bytes.release());
+  return chunk;
 }
 
 void AudioDevice::Start(int channel, Mix_Chunk* chunk, int loops) {
-  const std::unique_lock lock(decoding_, std::try_to_lock);
-  if (lock.owns_lock()) Mix_PlayChannel(channel, chunk, loops);
+  Mix_PlayChannel(channel, chunk, loops);
 }
 
 int AudioDevice::ClaimChannel() {

@@ -3,9 +3,8 @@
 #pragma once
 
 #include <cstddef>
-#include <memory>
-#include <mutex>
 #include <atomic>
+#include <memory>
 
 struct Mix_Chunk;
 
@@ -28,12 +27,13 @@ class AudioDevice {
   AudioDevice& operator=(const AudioDevice&) = delete;
 
   // The sound held in a file's bytes, decoded into the mixer's format; null
-  // when it cannot be decoded (SDL_GetError tells why).
+  // when it cannot be decoded (SDL_GetError tells why). The sound is
+  // decoded and converted in memory of its own and only then handed to the
+  // mixer: the mixer's own loaders decode an MP3 with the audio device
+  // locked, and a start on the window's thread would wait for the whole
+  // decode.
   Mix_Chunk* Decode(const void* bytes, std::size_t size);
-  // Starts the chunk on the channel, unless a sound is being decoded: the
-  // mixer decodes an MP3 with the audio device locked, and a start on the
-  // window's thread would wait for the whole decode. Such a start is
-  // silent, as one before the sound is loaded.
+  // Starts the chunk on the channel, also while another sound is decoded.
   void Start(int channel, Mix_Chunk* chunk, int loops);
 
   // A channel that no other player holds, at full volume: the next one.
@@ -48,7 +48,6 @@ class AudioDevice {
   AudioDevice() = default;
 
   std::atomic<int> nextChannel_{0};
-  std::mutex decoding_;
 };
 
 }  // namespace sound

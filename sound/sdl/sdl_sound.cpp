@@ -67,7 +67,7 @@ KHRESTYKY_EXPORT sound::LoadedSound* khrestyky_decode_sound(const void* bytes, s
   *reason = nullptr;
   auto device = sound::AudioDevice::Share();
   if (!device) return nullptr;  // told when the device was tried
-  sound::Chunk chunk(device->Decode(bytes, size));  // WAV and, through the music decoders, MP3
+  sound::Chunk chunk(device->Decode(bytes, size));  // WAVE or MP3
   if (!chunk) {
     *reason = SDL_GetError();  // SDL keeps it for each thread
     return nullptr;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QTest>
+#include <tuple>
 
 #include "app/start.h"
 #include "game_window.h"
@@ -35,11 +36,18 @@ class ConsoleTest : public QObject {
   void cleanup() { window_.reset(); }
 
   // The grave accent, or the capital "Ё" on the same key of a Russian
-  // keyboard, opens the console; the small "ё" does not.
+  // keyboard, opens the console; the small "ё" does not, nor a key pressed
+  // with Alt, which types nothing. AltGr types its character: an X server
+  // reports it as a modifier of its own, Windows as Ctrl+Alt.
   void consoleKeys() {
-    for (const auto& [key, prompts] : {std::pair{"ё", 0}, {"`", 1}, {"Ё", 2}}) {
-      window_->Type(QString::fromUtf8(key));
-      QCOMPARE(window_->dialogs.prompts, QStringList(prompts, kConsoleBox));
+    qsizetype prompts = 0;
+    for (const auto& [key, modifiers, opens] :
+         {std::tuple{"ё", Qt::KeyboardModifiers(), false}, {"`", {}, true}, {"Ё", Qt::ShiftModifier, true},
+          {"`", Qt::AltModifier, false}, {"Ё", Qt::AltModifier | Qt::ShiftModifier, false},
+          {"`", Qt::GroupSwitchModifier, true}, {"`", Qt::ControlModifier | Qt::AltModifier, true}}) {
+      window_->Type(QString::fromUtf8(key), modifiers);
+      prompts += opens;
+      QVERIFY2(window_->dialogs.prompts == QStringList(prompts, kConsoleBox), key);
     }
   }
 
@@ -105,7 +113,10 @@ class ConsoleTest : public QObject {
   }
 
   // A lowercase x followed at once by a lowercase o shows the passwords;
-  // the capitals do not.
+  // the capitals do not, nor a key pressed with Alt, which raises no key
+  // press at all. LastKey holds the code of the last key that raised one:
+  // a control code for Ctrl+letter, "?" for a character that Windows-1251
+  // lacks.
   void startScreenKeys() {
     window_.reset();
     FakeDialogs dialogs;
@@ -114,9 +125,25 @@ class ConsoleTest : public QObject {
     Start& start = program.LoadStart();
     program.Show(start);
     QVERIFY(QTest::qWaitForWindowExposed(&start));
-    GameWindow::Type(start.windowHandle(), QStringLiteral("XOxo"));
-    QCOMPARE(dialogs.messages, QStringList{"zap , mek r , mek t , lam bo du , dorp , Kesh"});
-    QCOMPARE(start.LastKey(), "111");
+    const Qt::KeyboardModifiers none, alt = Qt::AltModifier;
+    const struct {
+      const char* key;
+      Qt::KeyboardModifiers modifiers;
+      int listsShown;
+      const char* lastKey;
+    } keys[] = {
+        {"X", Qt::ShiftModifier, 0, "88"}, {"O", Qt::ShiftModifier, 0, "79"}, {"x", none, 0, "120"},
+        {"o", none, 1, "111"},  {"x", alt, 1, "111"}, {"o", none, 1, "111"}, {"x", none, 1, "120"},
+        {"o", alt, 1, "120"},   {"\x0f", Qt::ControlModifier, 1, "15"},  // Ctrl+O
+        {"€", Qt::ControlModifier | alt, 1, "136"},  // AltGr as Windows reports it
+        {"中", none, 1, "63"},  {"€", Qt::GroupSwitchModifier, 1, "136"},  // as an X server does
+    };
+    for (const auto& k : keys) {
+      GameWindow::Type(start.windowHandle(), QString::fromUtf8(k.key), k.modifiers);
+      QCOMPARE(int(dialogs.messages.size()), k.listsShown);
+      QCOMPARE(QString::fromStdString(start.LastKey()), QString(k.lastKey));
+    }
+    QCOMPARE(dialogs.messages.first(), "zap , mek r , mek t , lam bo du , dorp , Kesh");
   }
 };
 

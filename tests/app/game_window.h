@@ -34,13 +34,15 @@ struct GameWindow {
   }
   void ClickAgain() const { ClickAt(QPoint(250, 427)); }
 
-  // Each character as a key of its own.
-  static void Type(QWindow* window, const QString& text) {
+  // Each character as a key of its own, pressed with the modifiers.
+  static void Type(QWindow* window, const QString& text, Qt::KeyboardModifiers modifiers = {}) {
     for (QChar character : text) {
-      QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, QString(character), {});
+      QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, QString(character), modifiers);
     }
   }
-  void Type(const QString& text) const { Type(form->windowHandle(), text); }
+  void Type(const QString& text, Qt::KeyboardModifiers modifiers = {}) const {
+    Type(form->windowHandle(), text, modifiers);
+  }
 
   FakeDialogs dialogs;
   QueueSource random;
