@@ -47,8 +47,28 @@ execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libwinpthread-1.d
                 OUTPUT_VARIABLE pthread_dll OUTPUT_STRIP_TRAILING_WHITESPACE)
 get_filename_component(runtime_folder "${runtime_dll}" DIRECTORY)
 get_filename_component(pthread_folder "${pthread_dll}" DIRECTORY)
+# Kept in the cache for scripts/windows-check, whose tests take their DLLs
+# from there.
 set(KHRESTYKY_DLL_FOLDERS "${KHRESTYKY_WINDOWS_SDK}/bin;${runtime_folder};${pthread_folder}"
-    CACHE STRING "Where the DLLs that the Windows program imports are found")
+    CACHE INTERNAL "Where the DLLs that the Windows program imports are found")
+# CMake reads the DLLs' names off the import tables in lower case, as
+# Windows compares them, and then looks for them by those names: on this
+# case-sensitive file system it would miss Qt6Core.dll. So it looks in a
+# folder of links named in lower case, and each DLL found is installed from
+# the file the link names.
+set(dll_index ${CMAKE_BINARY_DIR}/dll-index)
+file(REMOVE_RECURSE ${dll_index})
+file(MAKE_DIRECTORY ${dll_index})
+foreach(folder IN LISTS KHRESTYKY_DLL_FOLDERS)
+  file(GLOB dlls "${folder}/*.dll")
+  foreach(dll IN LISTS dlls)
+    get_filename_component(name "${dll}" NAME)
+    string(TOLOWER "${name}" name)
+    if(NOT EXISTS ${dll_index}/${name})
+      file(CREATE_LINK "${dll}" ${dll_index}/${name} SYMBOLIC)
+    endif()
+  endforeach()
+endforeach()
 find_program(KHRESTYKY_OBJDUMP NAMES x86_64-w64-mingw32-objdump objdump REQUIRED)
 mark_as_advanced(KHRESTYKY_OBJDUMP)
 
@@ -59,7 +79,7 @@ install(CODE "
   file(GET_RUNTIME_DEPENDENCIES
     EXECUTABLES [[$<TARGET_FILE:khrestyky>]]
     MODULES [[$<TARGET_FILE:khrestyky_sound_sdl>]] ${plugin_files}
-    DIRECTORIES ${KHRESTYKY_DLL_FOLDERS}
+    DIRECTORIES [[${dll_index}]]
     RESOLVED_DEPENDENCIES_VAR dlls
     UNRESOLVED_DEPENDENCIES_VAR system_dlls
     CONFLICTING_DEPENDENCIES_PREFIX conflicting)
@@ -68,7 +88,12 @@ install(CODE "
   endif()
   list(JOIN system_dlls \" \" system_dlls)
   message(STATUS \"Left to Windows: \${system_dlls}\")
-  file(INSTALL \${dlls} DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+  set(files)
+  foreach(dll IN LISTS dlls)
+    file(REAL_PATH \${dll} file)
+    list(APPEND files \${file})
+  endforeach()
+  file(INSTALL \${files} DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
 ")
 
 # cmake --install --strip strips what the project builds; the DLLs and
