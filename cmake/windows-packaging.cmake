@@ -18,19 +18,21 @@ set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/windows-package-names.cm
 # Cyrillic names survive; its script is UTF-8. Its pages speak the
 # system's language where NSIS has it (Ukrainian among them), English
 # otherwise.
-set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-INPUTCHARSET UTF8" "-XTarget amd64-unicode")
+set(CPACK_NSIS_EXECUTABLE "${CMAKE_CURRENT_LIST_DIR}/makensis-amd64-unicode")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_PACKAGE_NAME "Хрестики-нолики")
 set(CPACK_NSIS_DISPLAY_NAME "Хрестики-нолики")
-set(CPACK_PACKAGE_EXECUTABLES khrestyky "Хрестики-нолики")
+# The program lies in the install folder itself, not in a bin\ below it.
+set(CPACK_NSIS_MENU_LINKS khrestyky.exe "Хрестики-нолики")
 set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/assets/icon.ico")
 set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/assets/icon.ico")
 set(CPACK_NSIS_INSTALLED_ICON_NAME khrestyky.exe)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 # The size that the list of installed programs shows, in KiB: that of the
-# installer's one section, which makensis adds up from its files.
+# installer's one section, which makensis adds up from its files. (Single
+# quotes: CPack turns double quotes in these commands into list separators.)
 set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS [=[
   SectionGetSize 0 $0
-  WriteRegDWORD SHCTX "Software\Microsoft\Windows\CurrentVersion\Uninstall\Khrestyky" "EstimatedSize" $0
+  WriteRegDWORD SHCTX 'Software\Microsoft\Windows\CurrentVersion\Uninstall\Khrestyky' 'EstimatedSize' $0
 ]=])
