@@ -30,9 +30,10 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME khrestyky.exe)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 # The size that the list of installed programs shows, in KiB: that of the
-# installer's one section, which makensis adds up from its files. (Single
-# quotes: CPack turns double quotes in these commands into list separators.)
+# installer's one section, which makensis adds up from its files. CPack
+# writes these commands into a quoted CMake string as they stand: hence the
+# doubled backslashes, and single quotes for NSIS.
 set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS [=[
   SectionGetSize 0 $0
-  WriteRegDWORD SHCTX 'Software\Microsoft\Windows\CurrentVersion\Uninstall\Khrestyky' 'EstimatedSize' $0
+  WriteRegDWORD SHCTX 'Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Khrestyky' 'EstimatedSize' $0
 ]=])
