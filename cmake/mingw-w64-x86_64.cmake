@@ -4,12 +4,15 @@
 # Cross-builds for 64-bit Windows with Debian's mingw-w64 and runs the
 # programs it builds (the tests and their discovery) under wine64. The
 # libraries of the whole game come from the SDK that scripts/windows-sdk
-# builds; scripts/windows-check shows the whole road:
+# builds, and the "windows" presets name both:
 #
-#   cmake -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-#         -DKHRESTYKY_WINDOWS_SDK=$(scripts/windows-sdk)
+#   KHRESTYKY_WINDOWS_SDK=$(scripts/windows-sdk | tail -n1) \
+#     cmake --workflow --preset windows
 #
 # Without an SDK only the engine builds (-DKHRESTYKY_ENGINE_ONLY=ON).
+# scripts/windows-sdk builds the libraries with this same file and
+# KHRESTYKY_RUN_UNDER_WINE off: their configure checks must not run under
+# wine.
 
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
@@ -21,7 +24,7 @@ set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 
 set(KHRESTYKY_WINDOWS_SDK "" CACHE PATH
-    "The Windows build of Qt, SDL2 and SDL2_mixer that scripts/windows-sdk makes")
+    "The Windows build of Qt and SDL2 that scripts/windows-sdk makes")
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${KHRESTYKY_WINDOWS_SDK})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
@@ -36,7 +39,12 @@ endif()
 
 # Debian's wine64 package puts the loader outside PATH; the wine package
 # adds only a wrapper around it.
-find_program(KHRESTYKY_WINE64 NAMES wine64 PATHS /usr/lib/wine)
-if(KHRESTYKY_WINE64)
+if(NOT DEFINED KHRESTYKY_RUN_UNDER_WINE)
+  set(KHRESTYKY_RUN_UNDER_WINE ON)
+endif()
+if(KHRESTYKY_RUN_UNDER_WINE)
+  find_program(KHRESTYKY_WINE64 NAMES wine64 PATHS /usr/lib/wine)
+endif()
+if(KHRESTYKY_RUN_UNDER_WINE AND KHRESTYKY_WINE64)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${KHRESTYKY_WINE64})
 endif()
