@@ -19,27 +19,30 @@ namespace sound {
 namespace {
 
 #ifdef _WIN32
-void* Symbol(const std::filesystem::path& module, std::string& error) {
+void* Open(const std::filesystem::path& module, std::string& error) {
   HMODULE handle = LoadLibraryW(module.c_str());
   if (!handle) {
     const auto code = static_cast<int>(GetLastError());
     error = "cannot load " + Printable(module) + ": " + std::system_category().message(code);
-    return nullptr;
   }
-  return reinterpret_cast<void*>(GetProcAddress(handle, kDecodeSoundSymbol));
+  return reinterpret_cast<void*>(handle);
+}
+
+void* Symbol(void* module, const char* name) {
+  return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(module), name));
 }
 #else
-void* Symbol(const std::filesystem::path& module, std::string& error) {
+void* Open(const std::filesystem::path& module, std::string& error) {
   void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (!handle) {
-    error = dlerror();  // names the file and the reason
-    return nullptr;
-  }
-  return dlsym(handle, kDecodeSoundSymbol);
+  if (!handle) error = dlerror();  // names the file and the reason
+  return handle;
 }
+
+void* Symbol(void* module, const char* name) { return dlsym(module, name); }
 #endif
 
-DecodeSoundFunction Load(const SearchPath& search, std::string& error) {
+// The module found along `search`, loaded; null when there is none.
+void* Load(const SearchPath& search, std::string& error) {
   const auto module = search.Find(KHRESTYKY_SOUND_MODULE);
   if (module.empty()) {
     error = "the sound module is in none of";
@@ -50,25 +53,46 @@ DecodeSoundFunction Load(const SearchPath& search, std::string& error) {
     }
     return nullptr;
   }
-  error = "the sound module " + Printable(module) + " has no entry point";
-  return reinterpret_cast<DecodeSoundFunction>(Symbol(module, error));
+  void* handle = Open(module, error);
+  if (handle && !Symbol(handle, kDecodeSoundSymbol)) {
+    error = "the sound module " + Printable(module) + " has no entry point";
+    return nullptr;
+  }
+  return handle;
+}
+
+// The loaded module, loaded the first time it is asked for; a failure is
+// told once.
+void* Module(const SearchPath& search) {
+  static std::mutex mutex;
+  static void* module = nullptr;
+  static bool told = false;
+  const std::lock_guard lock(mutex);
+  if (module) return module;
+  std::string error;
+  module = Load(search, error);
+  if (!module && !told) {
+    std::fprintf(stderr, "khrestyky: no sound: %s\n", error.c_str());
+    told = true;
+  }
+  return module;
 }
 
 }  // namespace
 
 DecodeSoundFunction SoundModule(const SearchPath& search) {
-  static std::mutex mutex;
-  static DecodeSoundFunction decode = nullptr;
-  static bool told = false;
-  const std::lock_guard lock(mutex);
-  if (decode) return decode;
-  std::string error;
-  decode = Load(search, error);
-  if (!decode && !told) {
-    std::fprintf(stderr, "khrestyky: no sound: %s\n", error.c_str());
-    told = true;
-  }
-  return decode;
+  void* module = Module(search);
+  return module ? reinterpret_cast<DecodeSoundFunction>(Symbol(module, kDecodeSoundSymbol))
+                : nullptr;
+}
+
+bool SetSoundEndedHook(const SearchPath& search, SoundEndedHook hook) {
+  void* module = Module(search);
+  const auto set = module ? reinterpret_cast<SetSoundEndedHookFunction>(
+                                Symbol(module, kSetSoundEndedHookSymbol))
+                          : nullptr;
+  if (set) set(hook);
+  return set != nullptr;
 }
 
 }  // namespace sound

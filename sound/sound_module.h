@@ -13,4 +13,9 @@ namespace sound {
 // stderr): the players are then silent. Safe to call from any thread.
 DecodeSoundFunction SoundModule(const SearchPath& search);
 
+// For the tests: has the sound module, found and loaded as above, call
+// `hook` each time a sound stops sounding (loaded_sound.h); null calls
+// nothing. False when there is no module or it has no such hook.
+bool SetSoundEndedHook(const SearchPath& search, SoundEndedHook hook);
+
 }  // namespace sound

@@ -2,29 +2,31 @@
 // SPDX-License-Identifier: MIT
 //
 // Where the players find their files, and the players through the real
-// SDL2_mixer, on SDL's dummy audio driver, which mixes in real time and
-// throws the result away. Each test runs in
-// a process of its own, so each loads the sound module afresh.
+// sound module on SDL2, on SDL's dummy audio driver, which takes the mixed
+// output in real time and throws it away. Each test runs in a process of
+// its own, so each loads the sound module afresh.
 #include <gtest/gtest.h>
-
-#include <SDL_mixer.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <future>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <thread>
 #include <utility>
 #include <vector>
 
+#include "sound/loaded_sound.h"
 #include "sound/media_player.h"
 #include "sound/sound_file.h"
+#include "sound/sound_module.h"
 #include "support/shipped_sounds.h"
 #include "support/temp_folder.h"
 
@@ -36,20 +38,21 @@ using testing_support::BuildTree;
 using testing_support::kShippedSounds;
 using testing_support::TempFolder;
 
-// A valid WAVE file of about `size` bytes of CD-quality noise, which the
-// player must convert to the mixer's format.
-std::string NoiseWave(std::uint32_t size) {
+// A valid WAVE file of `frames` sample frames of 16-bit noise at `rate`
+// with `channels` channels.
+std::string NoiseWave(std::uint32_t rate, std::uint32_t channels, std::uint32_t frames) {
   std::string bytes;
   const auto put = [&bytes](std::uint32_t value, int count) {
     for (int i = 0; i < count; ++i) bytes.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
   };
-  const std::uint32_t data = (size - 44) & ~3u;
+  const std::uint32_t frame = 2 * channels;
+  const std::uint32_t data = frames * frame;
   bytes += "RIFF";
   put(36 + data, 4);
   bytes += "WAVEfmt ";
-  // PCM, stereo, 44.1 kHz, 4 bytes a frame, 16 bits
-  for (const auto& [value, count] : {std::pair<std::uint32_t, int>{16, 4}, {1, 2}, {2, 2},
-                                     {44100, 4}, {4 * 44100, 4}, {4, 2}, {16, 2}}) {
+  // PCM, the channels, the rate, the bytes a second and a frame, 16 bits
+  for (const auto& [value, count] : {std::pair<std::uint32_t, int>{16, 4}, {1, 2}, {channels, 2},
+                                     {rate, 4}, {frame * rate, 4}, {frame, 2}, {16, 2}}) {
     put(value, count);
   }
   bytes += "data";
@@ -58,6 +61,10 @@ std::string NoiseWave(std::uint32_t size) {
   for (std::uint32_t i = 0; i < data; ++i) bytes.push_back(static_cast<char>(noise = noise * 1103515245 + 12345));
   return bytes;
 }
+
+// A valid WAVE file of about `size` bytes of CD-quality noise, which the
+// player must convert to the output's format.
+std::string NoiseWave(std::uint32_t size) { return NoiseWave(44100, 2, (size - 44) / 4); }
 
 // A sound written into a folder of its own; the module from the build tree.
 class OwnSound : public testing::Test {
@@ -125,8 +132,8 @@ TEST(ShippedSounds, PlayToTheirEndEachOnItsOwnChannel) {
 
   loss.Play();
   click.Play();
-  // The sound plays on in the mixer's thread; 30 s only keep a broken
-  // player from hanging the run.
+  // The sound plays on in the audio output's thread; 30 s only keep a
+  // broken player from hanging the run.
   for (int i = 0; i < 15000 && click.playing(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(2));
   ASSERT_FALSE(click.playing());
   EXPECT_TRUE(loss.playing());
@@ -166,10 +173,11 @@ TEST(ShippedSounds, LoadingLeavesTheProgramsSignalsAlone) {
 }
 
 // A file that cannot be heard, or one too large to load, leaves the player
-// silent, with one line that says why; the game goes on.
+// silent, with one line that says why; the game goes on. One frame at
+// 44.1 kHz is less than a sample at the output's rate.
 TEST_F(OwnSound, UnheardFilesLeaveThePlayerSilent) {
   const std::string files[] = {"", "not a sound at all\n", NoiseWave(1000).substr(0, 30),
-                               NoiseWave(sound::kLargestSoundFile + 4)};
+                               NoiseWave(sound::kLargestSoundFile + 4), NoiseWave(44100, 2, 1)};
   testing::internal::CaptureStderr();
   for (const std::string& bytes : files) {
     MediaPlayer& player = Player(bytes);
@@ -177,7 +185,8 @@ TEST_F(OwnSound, UnheardFilesLeaveThePlayerSilent) {
     player.Play();
   }
   const std::string told = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 4) << told;  // a line for each
+  const auto lines = std::count(told.begin(), told.end(), '\n');
+  EXPECT_EQ(lines, static_cast<std::ptrdiff_t>(std::size(files))) << told;  // a line for each
 }
 
 std::atomic<int> finishedPlays{0};
@@ -191,7 +200,7 @@ TEST_F(OwnSound, ClickSoundsWhileALongSoundDecodes) {
   MediaPlayer click(kShippedSounds[0].stored_name, 1);
   click.Load(BuildTree());
   ASSERT_TRUE(click.loaded());
-  Mix_ChannelFinished([](int) { ++finishedPlays; });
+  ASSERT_TRUE(sound::SetSoundEndedHook(BuildTree(), [](long) { ++finishedPlays; }));
 
   const std::string track = sound::ReadSoundFile(BuildTree().Find(kShippedSounds[2].stored_name)).bytes;
   std::string longMp3;  // the game track many times over, long to decode
@@ -206,6 +215,44 @@ TEST_F(OwnSound, ClickSoundsWhileALongSoundDecodes) {
   EXPECT_EQ(finishedPlays, click.starts()) << "starts were lost";
   long_sound.Play();
   EXPECT_TRUE(long_sound.playing());
+}
+
+std::atomic<long> lastHeard{-1};
+
+// The frames heard of the player's next play, to its end; -1 when it has
+// not ended within 30 s.
+long FramesHeardOfOnePlay(MediaPlayer& player) {
+  lastHeard = -1;
+  player.Play();
+  for (int i = 0; i < 15000 && lastHeard < 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  return lastHeard;
+}
+
+// A sound in another format than the output's is converted when it is
+// decoded, and plays the whole of its converted length, no more and no
+// less: WAVE files at other rates and channel counts, down and up. The
+// game's MP3s are 22.05 kHz mono, the output's format: the game track
+// decodes to 72000 samples (data/make-sounds tells why), and plays them
+// all.
+TEST(ConvertedSounds, PlayTheirWholeConvertedLength) {
+  ASSERT_TRUE(sound::SetSoundEndedHook(BuildTree(), [](long frames) { lastHeard = frames; }));
+  const struct {
+    std::uint32_t rate, channels, frames;
+  } waves[] = {{44100, 2, 4410}, {48000, 2, 5000}, {11025, 1, 1500}, {32000, 1, 3000}};
+  for (const auto& wave : waves) {
+    SCOPED_TRACE(testing::Message() << wave.rate << " Hz, " << wave.channels << " channels");
+    TempFolder folder;
+    folder.Write("data/media/own.wav", NoiseWave(wave.rate, wave.channels, wave.frames));
+    MediaPlayer player("data\\media\\own.wav", 1);
+    player.Load(SearchPath({folder.path(), KHRESTYKY_PROGRAM_FOLDER}));
+    ASSERT_TRUE(player.loaded());
+    const double converted = static_cast<double>(wave.frames) * sound::kOutputFrequency / wave.rate;
+    EXPECT_NEAR(FramesHeardOfOnePlay(player), converted, 1);
+  }
+  MediaPlayer track(kShippedSounds[2].stored_name, 1);
+  track.Load(BuildTree());
+  ASSERT_TRUE(track.loaded());
+  EXPECT_EQ(FramesHeardOfOnePlay(track), 72000);
 }
 
 #ifdef __linux__

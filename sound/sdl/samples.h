@@ -22,9 +22,9 @@ struct Samples {
 };
 
 // Decodes the sound held in a file's bytes, WAVE or MP3, on the calling
-// thread. It touches neither the audio device nor the mixer, so a sound
-// can start while another is decoded. No bytes when the file is neither,
-// or is damaged; SDL_GetError then tells why.
+// thread. It never touches the audio output, so a sound can start while
+// another is decoded. No bytes when the file is neither, or is damaged;
+// SDL_GetError then tells why.
 Samples DecodeSamples(const void* bytes, std::size_t size);
 
 }  // namespace sound
