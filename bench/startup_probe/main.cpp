@@ -10,9 +10,9 @@
 //                 [--runs N] [--warmup N] [--settle SECONDS]
 //                 [--sdl-stack FILE] [--log FILE] [--callgrind FOLDER]
 //
-// --floor-with-sdl is the floor linked with SDL2_mixer, which it never
-// calls: what the sound library alone costs at start-up. --sdl-stack
-// lists the libraries of SDL2_mixer and of what it needs, one path a line,
+// --floor-with-sdl is the floor linked with SDL2, which it never calls:
+// what the sound library alone costs at start-up. --sdl-stack lists the
+// libraries of SDL2 and of what it needs, one path a line,
 // for the breakdown of the resident memory. --log takes what the programs
 // print. --callgrind runs them under callgrind instead, once each unless
 // --runs says otherwise, and counts the instructions of their main

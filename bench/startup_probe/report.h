@@ -17,7 +17,7 @@ void PrintReport(const Results& results);
 void PrintInstructions(const Results& results);
 
 // Resident memory of the last runs by kind of mapping. sdlStack names the
-// files of SDL2_mixer and of every library it needs.
+// files of SDL2 and of every library it needs.
 void PrintBreakdown(const FloorRun& floor, const ProgramRun& program,
                     const std::set<std::string>& sdlStack);
 

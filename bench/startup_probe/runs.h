@@ -16,7 +16,7 @@ using Mappings = std::map<std::string, long>;  // resident KiB by mapped file
 
 struct Settings {
   std::string floor;         // the bare Qt window
-  std::string floorWithSdl;  // the same, linked with SDL2_mixer that it never calls
+  std::string floorWithSdl;  // the same, linked with SDL2 that it never calls
   std::string program;       // the game
   std::string log = "/dev/null";  // where both programs' output goes
   double settle = 0.5;  // seconds a window is left to draw before memory is read
