@@ -6,7 +6,8 @@
 #include <QIcon>
 #include <QPixmap>
 
-// The pictures built into the program.
+// The pictures built into the program, each in the drawing made for the
+// density of the screens (see pictures.cpp).
 namespace pictures {
 
 QPixmap Board();        // under the nine cells

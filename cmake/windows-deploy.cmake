@@ -9,8 +9,9 @@
 
 # The plugins are loaded by name at run time, so no import table names
 # them: the window system's, the pictures' formats (the start and help
-# pictures are JPEG, the marks GIF, the icon and cursor ICO), and the native
-# look of the menus and dialogs.
+# pictures are JPEG, the marks GIF, the icon and cursor ICO; the marks' 2x
+# drawings are PNG, which Qt reads itself), and the native look of the
+# menus and dialogs.
 set(qt_plugins
   Qt6::QWindowsIntegrationPlugin platforms
   Qt6::QWindowsVistaStylePlugin styles

@@ -172,8 +172,9 @@ class Round:
         seen = self.grab(x, y, width, height, "start")
         expected = self.scratch / "expected.png"
         # The start screen shows the picture from its top-left corner, at
-        # the display's scale.
-        run("convert", str(ASSETS / "start.jpg"), "-resize", f"{self.scale * 100}%",
+        # the display's scale: above 100 % its drawing at twice the size.
+        picture, size = ("start.jpg", 100) if self.scale == 1 else ("start@2x.jpg", 50)
+        run("convert", str(ASSETS / picture), "-resize", f"{self.scale * size}%",
             "-crop", f"{width}x{height}+0+0", "+repage", str(expected))
         difference = self.difference(seen, expected)
         if difference >= 0.05:

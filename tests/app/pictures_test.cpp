@@ -1,0 +1,104 @@
+// SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+// SPDX-License-Identifier: MIT
+//
+// The pictures on screens with more pixels than the layout. The test runs
+// at 100, 150 and 200 % (QT_SCALE_FACTOR): at each, the game window shows
+// the drawing made for it, also where one control hands it to another.
+#include <QPainter>
+#include <QTest>
+
+#include "game_window.h"
+
+namespace {
+
+QImage Picture(const QString& file) { return QImage(QStringLiteral(":/pictures/") + file); }
+
+QImage Shown(QWidget& control) {
+  return control.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The mean difference of a colour channel between two pictures of one size.
+double MeanGap(const QImage& a, const QImage& b) {
+  double sum = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+             std::abs(qBlue(p) - qBlue(q));
+    }
+  }
+  return sum / (3.0 * a.width() * a.height());
+}
+
+}  // namespace
+
+class PicturesTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<GameWindow> window_;
+  Form1* form_ = nullptr;
+
+  qreal Ratio() const { return form_->devicePixelRatio(); }
+
+ private slots:
+  void init() {
+    window_ = std::make_unique<GameWindow>();
+    form_ = window_->form;
+  }
+  void cleanup() { window_.reset(); }
+
+  void cellsShowTheirMarkPixelForPixel_data() {
+    QTest::addColumn<QString>("entry");  // typed into the console first
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("mark");
+    QTest::newRow("the person's X") << QString() << 1 << "x-mark";
+    QTest::newRow("the computer's O") << QString() << 5 << "o-mark";
+    QTest::newRow("an O that looks like an X") << "mek r" << 5 << "x-mark";
+  }
+
+  // The first click's X and the reply's O, copied from the templates, are
+  // the mark files over the window's white, cut at the cell's edges: at
+  // 200 % the 2x drawings with their smooth edges, not the GIFs enlarged.
+  // A template that took the other's picture hands on that one.
+  void cellsShowTheirMarkPixelForPixel() {
+    if (Ratio() != 1 && Ratio() != 2) QSKIP("between whole ratios every picture is scaled");
+    QFETCH(QString, entry);
+    QFETCH(int, cell);
+    QFETCH(QString, mark);
+    if (!entry.isEmpty()) {
+      window_->dialogs.answers = QStringList{entry};
+      window_->Type(QStringLiteral("`"));
+    }
+    window_->ClickCell(1);
+    const QString file = mark + (Ratio() > 1 ? QStringLiteral("@2x.png") : QStringLiteral(".gif"));
+    QImage expected(form_->Cell(cell)->size() * Ratio(), QImage::Format_RGB32);
+    expected.setDevicePixelRatio(Ratio());
+    expected.fill(Qt::white);
+    QPainter(&expected).drawImage(0, 0, Picture(file));
+    QVERIFY2(Shown(*form_->Cell(cell)) == expected, qPrintable(file));
+  }
+
+  // At 100 and 200 % the board is its file pixel for pixel. At 150 % it
+  // is the 2x drawing scaled down: far nearer that than the 1x one
+  // scaled up, which blurs every line.
+  void boardIsTheDrawingForTheScreen() {
+    const QImage shown = Shown(*form_->Image1);
+    const QImage blunt = Picture(QStringLiteral("board.jpg"));
+    const QImage sharp = Picture(QStringLiteral("board@2x.jpg"));
+    if (Ratio() == 1 || Ratio() == 2) {
+      QCOMPARE(shown, (Ratio() == 1 ? blunt : sharp).convertToFormat(QImage::Format_RGB32));
+      return;
+    }
+    const auto gapFrom = [&shown](const QImage& image) {
+      return MeanGap(shown,
+                     image.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    };
+    const double fromSharp = gapFrom(sharp), fromBlunt = gapFrom(blunt);
+    QVERIFY2(fromSharp * 2 < fromBlunt,
+             qPrintable(QStringLiteral("mean gap %1 from 2x, %2 from 1x").arg(fromSharp).arg(fromBlunt)));
+  }
+};
+
+QTEST_MAIN(PicturesTest)
+#include "pictures_test.moc"
