@@ -33,9 +33,10 @@ QPixmap StartScreen() { return Picture("start.jpg", "start@2x.jpg"); }
 QPixmap HelpPicture() { return Picture("help.jpg", "help@2x.jpg"); }
 QIcon Icon() { return QIcon(QStringLiteral(":/pictures/icon.ico")); }
 
-QCursor Hand() {
-  // The fingertip is the hot spot.
-  return QCursor(QPixmap(QStringLiteral(":/pictures/hand.cur")), 5, 1);
-}
+// The fingertip is the hot spot, in layout pixels. Windows scales a cursor
+// and its hot spot to the screen from the picture's own ratio, so at 150 %
+// the 2x hand is scaled down rather than the 1x one blurred up; X11 shows
+// the picture's pixels as they are, as large as the rest at 200 %.
+QCursor Hand() { return QCursor(Picture("hand.cur", "hand@2x.cur"), 5, 1); }
 
 }  // namespace pictures

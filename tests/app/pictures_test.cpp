@@ -98,6 +98,16 @@ class PicturesTest : public QObject {
     QVERIFY2(fromSharp * 2 < fromBlunt,
              qPrintable(QStringLiteral("mean gap %1 from 2x, %2 from 1x").arg(fromSharp).arg(fromBlunt)));
   }
+
+  // The hand's hot spot is the fingertip in layout pixels at any ratio:
+  // Windows scales the cursor and its hot spot alike from the picture's.
+  void handIsDrawnForTheScreen() {
+    const QCursor hand = form_->TL->cursor();
+    const int k = Ratio() > 1 ? 2 : 1;
+    QCOMPARE(hand.hotSpot(), QPoint(5, 1));
+    QCOMPARE(hand.pixmap().size(), QSize(32, 32) * k);
+    QCOMPARE(hand.pixmap().devicePixelRatio(), qreal(k));
+  }
 };
 
 QTEST_MAIN(PicturesTest)
