@@ -24,6 +24,7 @@ set(CPACK_NSIS_PACKAGE_NAME "Хрестики-нолики")
 set(CPACK_NSIS_DISPLAY_NAME "Хрестики-нолики")
 # The program lies in the install folder itself, not in a bin\ below it.
 set(CPACK_NSIS_MENU_LINKS khrestyky.exe "Хрестики-нолики")
+# The game's icon, every size of it, on the installer and the uninstaller.
 set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/assets/icon.ico")
 set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/assets/icon.ico")
 set(CPACK_NSIS_INSTALLED_ICON_NAME khrestyky.exe)
