@@ -27,6 +27,21 @@ set(CPACK_NSIS_MENU_LINKS khrestyky.exe "Хрестики-нолики")
 # The game's icon, every size of it, on the installer and the uninstaller.
 set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/assets/icon.ico")
 set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/assets/icon.ico")
+# The first and the last page show the game's picture at their side; the
+# pages between them carry the game's name in their footer, where NSIS
+# puts its own name and version.
+set(CPACK_NSIS_MUI_WELCOMEFINISHPAGE_BITMAP "${PROJECT_SOURCE_DIR}/assets/installer-side.bmp")
+# CPACK_NSIS_BRANDING_TEXT would have the footer trimmed to the text
+# (BrandingText /TRIMLEFT), which makensis measures with Windows's own
+# fonts and so refuses on Linux: the command is given whole instead.
+set(CPACK_NSIS_BRANDING_TEXT_CODE "BrandingText 'Хрестики-нолики'")
+# The last page offers to start the game, ticked: "Запустити
+# Хрестики-нолики" where the pages speak Ukrainian. CPack runs
+# $INSTDIR\<executables directory>\<program>, and the program lies in the
+# install folder itself. A silent install shows no pages and starts
+# nothing.
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+set(CPACK_NSIS_MUI_FINISHPAGE_RUN khrestyky.exe)
 set(CPACK_NSIS_INSTALLED_ICON_NAME khrestyky.exe)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
