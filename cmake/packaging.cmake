@@ -23,7 +23,6 @@ set(CPACK_KHRESTYKY_STRIP "${CMAKE_STRIP}")
 # Every packed file dated from the last commit, so that two builds of one
 # source pack the same bytes.
 list(APPEND CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/package-dates.cmake")
-set(CPACK_KHRESTYKY_SOURCE_DIR "${PROJECT_SOURCE_DIR}")
 
 if(WIN32)
   include(${CMAKE_CURRENT_LIST_DIR}/windows-packaging.cmake)

@@ -24,3 +24,11 @@ khrestyky_under_wine(windows_release_installed windows_release_zip windows_relea
 # Each is a few bounded steps; none may run long.
 set_tests_properties(windows_release_installed windows_release_zip windows_release_installer
   PROPERTIES TIMEOUT 900 RESOURCE_LOCK wine-display)
+
+# The program file's icon in every size, read back out of khrestyky.exe.
+add_test(NAME windows_program_icon
+  COMMAND ${CMAKE_COMMAND} -Dprogram=$<TARGET_FILE:khrestyky>
+          -Dicon=${PROJECT_SOURCE_DIR}/assets/icon.ico
+          -Dscratch=${CMAKE_CURRENT_BINARY_DIR}/program-icon
+          -P ${CMAKE_CURRENT_LIST_DIR}/program-icon.cmake)
+set_tests_properties(windows_program_icon PROPERTIES LABELS windows-release)

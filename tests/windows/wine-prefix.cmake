@@ -6,8 +6,10 @@
 # first program does not join the hidden desktop of wineboot (action=up);
 # or ends every program of the prefix and its server (action=down). Each
 # wait has its limit; one that runs out ends the prefix's programs and
-# names itself.
-#   cmake -Daction=up|down -Dwine=WINE64 -Dwineserver=WINESERVER -P wine-prefix.cmake
+# names itself. A new prefix takes the display scaling of log_pixels, in
+# dots per inch (96 is 100 %), when it is given.
+#   cmake -Daction=up|down -Dwine=WINE64 -Dwineserver=WINESERVER
+#         [-Dlog_pixels=DPI] -P wine-prefix.cmake
 set(limit 120)
 
 function(end_everything)
@@ -31,6 +33,16 @@ if(action STREQUAL "up")
     if(NOT status EQUAL 0)
       end_everything()
       message(FATAL_ERROR "boot: wineboot failed or did not end within ${limit} s (${status}):\n${output}")
+    endif()
+    if(log_pixels)
+      execute_process(
+        COMMAND ${wine} reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD
+                /d ${log_pixels} /f
+        TIMEOUT ${limit} RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
+      if(NOT status EQUAL 0)
+        end_everything()
+        message(FATAL_ERROR "display scaling: reg add failed or did not end within ${limit} s (${status})")
+      endif()
     endif()
   endif()
   wait_for_server("boot")

@@ -12,10 +12,8 @@ endif()
 find_program(KHRESTYKY_WINESERVER NAMES wineserver PATHS /usr/lib/wine REQUIRED)
 mark_as_advanced(KHRESTYKY_WINESERVER)
 
-# The prefix that the tests share, and how a Windows program finds the
-# SDK's DLLs and the compiler's runtime there: Z: is the root of the
-# Linux file system.
-set(KHRESTYKY_WINE_PREFIX ${PROJECT_BINARY_DIR}/wine)
+# How a Windows program finds the SDK's DLLs and the compiler's runtime:
+# Z: is the root of the Linux file system.
 set(wine_path)
 foreach(folder IN LISTS KHRESTYKY_DLL_FOLDERS)
   string(REPLACE "/" "\\" folder "Z:${folder}")
@@ -32,35 +30,46 @@ set(KHRESTYKY_WINE_ENVIRONMENT
   "WINEDLLOVERRIDES=mscoree,mshtml,winemenubuilder.exe="
   "WINEPATH=${wine_path}")
 
-# Runs the named tests under wine: in the shared prefix unless the test
-# names its own, each within two minutes.
-function(khrestyky_under_wine)
+# Runs the named tests under wine in the prefix that the fixture makes,
+# each within two minutes; a test that names a WINEPREFIX of its own keeps
+# it.
+#   khrestyky_wine_tests(FIXTURE PREFIX TEST...)
+function(khrestyky_wine_tests fixture prefix)
   foreach(test IN LISTS ARGN)
     get_test_property(${test} ENVIRONMENT environment)
     if(NOT environment)
       set(environment)
     endif()
     if(NOT environment MATCHES "WINEPREFIX=")
-      list(APPEND environment "WINEPREFIX=${KHRESTYKY_WINE_PREFIX}")
+      list(APPEND environment "WINEPREFIX=${prefix}")
     endif()
     set_tests_properties(${test} PROPERTIES
       ENVIRONMENT "${environment};${KHRESTYKY_WINE_ENVIRONMENT}"
       ENVIRONMENT_MODIFICATION "DISPLAY=unset:;WAYLAND_DISPLAY=unset:"
-      FIXTURES_REQUIRED wine
+      FIXTURES_REQUIRED ${fixture}
       TIMEOUT 120)
   endforeach()
 endfunction()
 
-set(wine_prefix_script ${CMAKE_CURRENT_LIST_DIR}/wine-prefix.cmake)
-add_test(NAME wine_prefix
-  COMMAND ${CMAKE_COMMAND} -Daction=up -Dwine=${CMAKE_CROSSCOMPILING_EMULATOR}
-          -Dwineserver=${KHRESTYKY_WINESERVER} -P ${wine_prefix_script})
-add_test(NAME wine_prefix_down
-  COMMAND ${CMAKE_COMMAND} -Daction=down -Dwineserver=${KHRESTYKY_WINESERVER}
-          -P ${wine_prefix_script})
-khrestyky_under_wine(wine_prefix wine_prefix_down)
-# Their own limits, of each step, come first.
-set_tests_properties(wine_prefix PROPERTIES
-  FIXTURES_SETUP wine FIXTURES_REQUIRED "" TIMEOUT 300)
-set_tests_properties(wine_prefix_down PROPERTIES
-  FIXTURES_CLEANUP wine FIXTURES_REQUIRED "" TIMEOUT 300)
+# A fixture that makes a prefix before its first test and ends its programs
+# after the last, at the display scaling given in dots per inch, if any.
+#   khrestyky_wine_fixture(NAME PREFIX [DPI])
+function(khrestyky_wine_fixture name prefix)
+  set(script ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/wine-prefix.cmake)
+  add_test(NAME ${name}
+    COMMAND ${CMAKE_COMMAND} -Daction=up -Dwine=${CMAKE_CROSSCOMPILING_EMULATOR}
+            -Dwineserver=${KHRESTYKY_WINESERVER} -Dlog_pixels=${ARGN} -P ${script})
+  add_test(NAME ${name}_down
+    COMMAND ${CMAKE_COMMAND} -Daction=down -Dwineserver=${KHRESTYKY_WINESERVER} -P ${script})
+  khrestyky_wine_tests(${name} ${prefix} ${name} ${name}_down)
+  # Their own limits, of each step, come first.
+  set_tests_properties(${name} PROPERTIES FIXTURES_SETUP ${name} FIXTURES_REQUIRED "" TIMEOUT 300)
+  set_tests_properties(${name}_down PROPERTIES
+    FIXTURES_CLEANUP ${name} FIXTURES_REQUIRED "" TIMEOUT 300)
+endfunction()
+
+# The prefix that most tests share.
+khrestyky_wine_fixture(wine_prefix ${PROJECT_BINARY_DIR}/wine)
+function(khrestyky_under_wine)
+  khrestyky_wine_tests(wine_prefix ${PROJECT_BINARY_DIR}/wine ${ARGN})
+endfunction()
