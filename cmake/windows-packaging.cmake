@@ -52,4 +52,13 @@ set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS [=[
   SectionGetSize 0 $0
   WriteRegDWORD SHCTX 'Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Khrestyky' 'EstimatedSize' $0
+  SetDateSave off
 ]=])
+# The installer keeps the dates of the game's files, which the packing
+# takes from the last commit, and no other: the side picture and the
+# options page's settings would carry the times of the checkout and of the
+# packing, and two clones of one commit would pack different installers.
+# makensis's flag holds for the lines of its script below it, so it is off
+# but around the game's files.
+set(CPACK_NSIS_DEFINES "SetDateSave off")
+set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "SetDateSave on")

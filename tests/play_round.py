@@ -20,6 +20,7 @@ itself, leaves a screenshot and the program's output, and ends the program
 import argparse
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -62,6 +63,49 @@ def run(*command, limit=LIMIT, check=True):
     return done.stdout
 
 
+def windows(title):
+    """The visible windows whose titles match."""
+    return run("xdotool", "search", "--onlyvisible", "--name", title, check=False).split()
+
+
+def geometry(window):
+    """A window's place and size, or None when it has gone."""
+    text = run("xdotool", "getwindowgeometry", "--shell", window, check=False)
+    values = dict(line.split("=", 1) for line in text.split())
+    keys = ("X", "Y", "WIDTH", "HEIGHT")
+    return tuple(int(values[key]) for key in keys) if all(key in values for key in keys) else None
+
+
+def screenshot(path):
+    """The whole screen as PNG; says where it is."""
+    done = subprocess.run(["import", "-window", "root", str(path)], capture_output=True,
+                          timeout=LIMIT)
+    if done.returncode == 0:
+        print(f"the screen is in {path}", file=sys.stderr)
+
+
+def end_wine(wineserver):
+    """Ends every program of the wine prefix and waits for its server."""
+    subprocess.run([wineserver, "-k"], capture_output=True, timeout=LIMIT)
+    try:
+        subprocess.run([wineserver, "-w"], timeout=LIMIT)
+    except subprocess.TimeoutExpired:
+        raise StepFailed(f"the wine server did not end within {LIMIT} s")
+
+
+def attempt(work, fail, clean_up):
+    """Runs the work, then the clean-up whatever happened; a step of either
+    that fails is reported through fail. The exit status."""
+    status = 0
+    for action in (work, clean_up):
+        try:
+            action()
+        except StepFailed as failure:
+            fail(str(failure))
+            status = 1
+    return status
+
+
 class Round:
     def __init__(self, options):
         self.options = options
@@ -78,20 +122,18 @@ class Round:
         deadline = time.monotonic() + limit
         while time.monotonic() < deadline:
             self.check_running()
-            found = run("xdotool", "search", "--onlyvisible", "--name", title, check=False)
-            if found.split():
+            found = windows(title)
+            if found:
                 time.sleep(1)  # let it draw
-                return found.split()[0]
+                return found[0]
             time.sleep(0.2)
         raise StepFailed(f"no window titled /{title}/ within {limit} s")
 
-    def window_shown(self, title):
-        return bool(run("xdotool", "search", "--onlyvisible", "--name", title, check=False).split())
-
     def geometry(self, window):
-        text = run("xdotool", "getwindowgeometry", "--shell", window)
-        values = dict(line.split("=", 1) for line in text.split())
-        return tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+        place = geometry(window)
+        if not place:
+            raise StepFailed(f"the window {window} went away")
+        return place
 
     def click(self, x, y):
         run("xdotool", "mousemove", str(x), str(y), "click", "1")
@@ -157,11 +199,7 @@ class Round:
             except subprocess.TimeoutExpired:
                 pass
         if self.options.wineserver:
-            subprocess.run([self.options.wineserver, "-k"], capture_output=True, timeout=LIMIT)
-            try:
-                subprocess.run([self.options.wineserver, "-w"], timeout=LIMIT)
-            except subprocess.TimeoutExpired:
-                raise StepFailed(f"the wine server did not end within {LIMIT} s")
+            end_wine(self.options.wineserver)
 
     # --- the round --------------------------------------------------------
 
@@ -222,7 +260,7 @@ class Round:
         # With Alt held the key types nothing, as Windows delivers it.
         self.key("alt+grave")
         time.sleep(2)
-        if self.window_shown(CONSOLE_TITLE):
+        if windows(CONSOLE_TITLE):
             raise StepFailed("Alt with the grave accent opened the console")
         self.key("grave")
         self.wait_window(CONSOLE_TITLE, limit=30)
@@ -232,7 +270,7 @@ class Round:
 
     def wait_gone(self, title, limit=30):
         deadline = time.monotonic() + limit
-        while self.window_shown(title):
+        while windows(title):
             if time.monotonic() > deadline:
                 raise StepFailed(f"the window /{title}/ did not close within {limit} s")
             time.sleep(0.2)
@@ -283,10 +321,7 @@ class Round:
     def fail(self, message):
         print(f"FAIL: {self.step}: {message}", file=sys.stderr)
         if self.options.failure_screenshot:
-            done = subprocess.run(["import", "-window", "root", self.options.failure_screenshot],
-                                  capture_output=True, timeout=LIMIT)
-            if done.returncode == 0:
-                print(f"the screen is in {self.options.failure_screenshot}", file=sys.stderr)
+            screenshot(self.options.failure_screenshot)
         print("--- the program's output:", file=sys.stderr)
         print(self.output(), file=sys.stderr)
 
@@ -309,11 +344,10 @@ def main():
     options = parser.parse_args()
 
     game = Round(options)
-    status = 0
-    try:
+
+    def play():
         game.start(options.program)
-        start = game.check_start_screen()
-        game.open_game(start)
+        game.open_game(game.check_start_screen())
         game.play_move()
         if options.console:
             game.check_console_key()
@@ -322,14 +356,9 @@ def main():
         if options.help_window:
             game.open_help()
         game.finish()
-    except StepFailed as failure:
-        game.fail(str(failure))
-        status = 1
-    try:
-        game.stop()
-    except StepFailed as failure:
-        game.fail(str(failure))
-        status = 1
+
+    status = attempt(play, game.fail, game.stop)
+    shutil.rmtree(game.scratch, ignore_errors=True)
     if status:
         return status
     print("the program played a move with its sounds found")

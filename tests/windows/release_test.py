@@ -27,11 +27,8 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 ROUND = HERE.parent / "play_round.py"
-LIMIT = 120  # seconds; no step waits longer
-
-
-class StepFailed(Exception):
-    pass
+sys.path.insert(0, str(ROUND.parent))
+from play_round import LIMIT, StepFailed, attempt, end_wine, geometry, screenshot, windows  # noqa: E402
 
 
 class Release:
@@ -87,21 +84,13 @@ class Release:
 
     def fail(self, message):
         print(f"FAIL: {self.step_name}: {message}", file=sys.stderr)
-        screenshot = self.build / f"{self.step_name.split(':')[0].replace(' ', '-')}-failed.png"
-        if subprocess.run(["import", "-window", "root", str(screenshot)],
-                          capture_output=True, timeout=LIMIT).returncode == 0:
-            print(f"the screen is in {screenshot}", file=sys.stderr)
+        screenshot(self.build / f"{self.step_name.split(':')[0].replace(' ', '-')}-failed.png")
         if self.output.exists():
             print("--- the output:", file=sys.stderr)
             print(self.output.read_text(errors="replace")[-8000:], file=sys.stderr)
 
     def end_wine(self):
-        """Ends every program of the prefix and waits for its server."""
-        subprocess.run([self.wineserver, "-k"], capture_output=True, timeout=LIMIT)
-        try:
-            subprocess.run([self.wineserver, "-w"], timeout=LIMIT)
-        except subprocess.TimeoutExpired:
-            raise StepFailed(f"the wine server did not end within {LIMIT} s")
+        end_wine(self.wineserver)
 
     # --- the three downloads ---------------------------------------------
 
@@ -209,12 +198,12 @@ class Release:
             subprocess.Popen([self.wine, str(setup)], stdout=log, stderr=subprocess.STDOUT)
         deadline = time.monotonic() + LIMIT
         pages = 0
-        while not self.window_shown("^Form2$"):
+        while not windows("^Form2$"):
             self.check(time.monotonic() < deadline,
                        f"no start screen of the game within {LIMIT} s of the installer's start")
-            installer = [window for window in self.windows("Хрестики-нолики")
+            installer = [window for window in windows("Хрестики-нолики")
                          if "від" not in self.title(window)]
-            place = self.geometry(installer[0]) if installer else None
+            place = geometry(installer[0]) if installer else None
             if place and pages < 12:
                 pages += 1
                 time.sleep(1.5)  # let the page draw
@@ -232,22 +221,6 @@ class Release:
         self.end_wine()
         self.wine_step("uninstaller after the installer by hand",
                        r"C:\Program Files\Khrestyky\Uninstall.exe", "/S")
-
-    def windows(self, title):
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
-                               capture_output=True, text=True, timeout=LIMIT)
-        return found.stdout.split()
-
-    def window_shown(self, title):
-        return bool(self.windows(title))
-
-    def geometry(self, window):
-        """The window's place and size, or None when it has gone."""
-        text = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
-                              capture_output=True, text=True, timeout=LIMIT).stdout
-        values = dict(line.split("=", 1) for line in text.split())
-        keys = ("X", "Y", "WIDTH", "HEIGHT")
-        return tuple(int(values[key]) for key in keys) if all(k in values for k in keys) else None
 
     def title(self, window):
         return subprocess.run(["xdotool", "getwindowname", window], capture_output=True,
@@ -283,17 +256,7 @@ def main():
         print(__doc__, file=sys.stderr)
         return 2
     release = Release(sys.argv[2])
-    status = 0
-    try:
-        getattr(release, sys.argv[1])()
-    except StepFailed as failure:
-        release.fail(str(failure))
-        status = 1
-    try:
-        release.end_wine()
-    except StepFailed as failure:
-        release.fail(str(failure))
-        status = 1
+    status = attempt(getattr(release, sys.argv[1]), release.fail, release.end_wine)
     shutil.rmtree(release.scratch, ignore_errors=True)
     if status == 0:
         print(f"passed: {sys.argv[1]}")
