@@ -45,6 +45,7 @@ class Release:
         self.scratch = Path(tempfile.mkdtemp(prefix="release-test-"))
         self.output = self.scratch / "output.log"
         self.step_name = "start"
+        self.screenshot_taken = False
 
     # --- steps ------------------------------------------------------------
 
@@ -55,13 +56,18 @@ class Release:
         with open(self.output, "a") as log:
             log.write(f"--- {name}: {' '.join(map(str, command))}\n")
             log.flush()
+            process = subprocess.Popen(command, stdout=log, stderr=subprocess.STDOUT, **options)
             try:
-                done = subprocess.run(command, stdout=log, stderr=subprocess.STDOUT,
-                                      timeout=limit, **options)
+                status = process.wait(timeout=limit)
             except subprocess.TimeoutExpired:
+                # The screen as the step left it: a dialog waiting for an
+                # answer, say.
+                self.take_failure_screenshot()
+                process.kill()
+                process.wait()
                 raise StepFailed(f"did not end within {limit} s")
-        if done.returncode != 0:
-            raise StepFailed(f"failed with status {done.returncode}")
+        if status != 0:
+            raise StepFailed(f"failed with status {status}")
 
     def wine_step(self, name, *arguments, limit=LIMIT):
         """A Windows program run to its end, then the prefix's server."""
@@ -82,9 +88,14 @@ class Release:
         if not condition:
             raise StepFailed(message)
 
+    def take_failure_screenshot(self):
+        if not self.screenshot_taken:
+            screenshot(self.build / f"{self.step_name.split(':')[0].replace(' ', '-')}-failed.png")
+            self.screenshot_taken = True
+
     def fail(self, message):
         print(f"FAIL: {self.step_name}: {message}", file=sys.stderr)
-        screenshot(self.build / f"{self.step_name.split(':')[0].replace(' ', '-')}-failed.png")
+        self.take_failure_screenshot()
         if self.output.exists():
             print("--- the output:", file=sys.stderr)
             print(self.output.read_text(errors="replace")[-8000:], file=sys.stderr)
