@@ -145,6 +145,12 @@ class Release:
         self.check(setups, "no khrestyky-*-win64-setup.exe in the build tree: pack it first "
                            "(cpack --preset windows)")
         setup = setups[-1]
+        language = os.environ.get("LANG", "")
+        if language:
+            known = subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout
+            self.check(language.lower().replace("utf-8", "utf8") in known.lower().split(),
+                       f"the machine lacks the locale {language}, which wine would take the "
+                       "prefix's language from: make it with localedef (Debian's locales)")
         shutil.rmtree(self.prefix, ignore_errors=True)
         self.wine_step("boot", "wineboot", "--init")
         pixels = os.environ.get("KHRESTYKY_LOG_PIXELS")
