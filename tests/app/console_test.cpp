@@ -17,23 +17,12 @@ const QString kConsoleBox = QStringLiteral("Консоль для читерст
 const QString kWinsBox = QStringLiteral(" Ну ну...|Введите  число желаемых побед");
 }  // namespace
 
-class ConsoleTest : public QObject {
+class ConsoleTest : public GameWindowTest {
   Q_OBJECT
 
- private:
-  std::unique_ptr<GameWindow> window_;
-  Form1* form_ = nullptr;
-
-  bool LooksAlike() const { return form_->Xp->picture().cacheKey() == form_->Op->picture().cacheKey(); }
-
  private slots:
-  void init() {
-    // "zap" reads the number with the user's decimal separator.
-    QLocale::setDefault(QLocale(QLocale::Ukrainian, QLocale::Ukraine));
-    window_ = std::make_unique<GameWindow>();
-    form_ = window_->form;
-  }
-  void cleanup() { window_.reset(); }
+  // "zap" reads the number with the user's decimal separator.
+  void initTestCase() { QLocale::setDefault(QLocale(QLocale::Ukrainian, QLocale::Ukraine)); }
 
   // The grave accent, or the capital "Ё" on the same key of a Russian
   // keyboard, opens the console; the small "ё" does not, nor a key pressed
@@ -52,33 +41,40 @@ class ConsoleTest : public QObject {
   }
 
   void entries_data() {
-    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("entry");  // several are typed one after another
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<int>("ends");
-    QTest::addColumn<bool>("looksAlike");
+    QTest::addColumn<QString>("looks");
     QTest::addColumn<int>("wins");
     const QStringList none;
-    QTest::newRow("zap 2,5: rounds to even") << "zap" << none << 0 << false << 2;
-    QTest::newRow("mek r") << "mek r" << none << 0 << true << 0;
-    QTest::newRow("mek t") << "mek t" << none << 0 << true << 0;
-    QTest::newRow("dorp") << "dorp" << none << 1 << false << 0;
+    QTest::newRow("zap 2,5: rounds to even") << "zap" << none << 0 << "XO" << 2;
+    QTest::newRow("mek r") << "mek r" << none << 0 << "XX" << 0;
+    QTest::newRow("mek t") << "mek t" << none << 0 << "OO" << 0;
+    // The second copies the same picture back: both keep the X.
+    QTest::newRow("mek r, mek t") << "mek r, mek t" << none << 0 << "XX" << 0;
+    QTest::newRow("dorp") << "dorp" << none << 1 << "XO" << 0;
     QTest::newRow("lam bo du") << "lam bo du"
                                << QStringList{"А ты что здесь делаешь ? А ну пошел вон !!!"} << 0
-                               << false << 0;
-    QTest::newRow("Kesh") << "Kesh" << QStringList{"Kesh RULEZZ"} << 0 << false << 0;
-    QTest::newRow("wrong case") << "Zap" << none << 0 << false << 0;
-    QTest::newRow("Cancel") << "" << none << 0 << false << 0;
+                               << "XO" << 0;
+    QTest::newRow("Kesh") << "Kesh" << QStringList{"Kesh RULEZZ"} << 0 << "XO" << 0;
+    QTest::newRow("wrong case") << "Zap" << none << 0 << "XO" << 0;
+    QTest::newRow("Cancel") << "" << none << 0 << "XO" << 0;
   }
 
   // Each password does its one thing; anything else does nothing at all.
   void entries() {
     QFETCH(QString, entry);
-    window_->dialogs.answers = QStringList{entry, QStringLiteral("2,5")};
-    window_->Type(QStringLiteral("`"));
+    const qint64 x = form_->Xp->picture().cacheKey(), o = form_->Op->picture().cacheKey();
+    const QStringList entries = entry.split(QStringLiteral(", "));
+    window_->dialogs.answers = entries + QStringList{QStringLiteral("2,5")};
+    window_->Type(QString(entries.size(), QLatin1Char('`')));
     QCOMPARE(window_->dialogs.prompts.last(), entry == "zap" ? kWinsBox : kConsoleBox);
     QTEST(window_->dialogs.messages, "messages");
     QTEST(int(window_->dialogs.endStatuses.size()), "ends");
-    QTEST(LooksAlike(), "looksAlike");
+    QString looks;  // each template's picture: the X's drawing or the O's
+    for (const ImageBox* mark : {form_->Xp, form_->Op})
+      looks += mark->picture().cacheKey() == x ? 'X' : mark->picture().cacheKey() == o ? 'O' : '?';
+    QTEST(looks, "looks");
     QTEST(int(form_->WinCount), "wins");
     QCOMPARE(form_->Label3->text(), QString::number(form_->WinCount));
     QCOMPARE(form_->Board, game::Board{});
@@ -89,7 +85,6 @@ class ConsoleTest : public QObject {
   void computerMarksLookLikeThePersonsFromTheNextTurn() {
     window_->ClickCell(9);
     const qint64 oPicture = form_->Op->picture().cacheKey();
-    QCOMPARE(form_->C->picture().cacheKey(), oPicture);
     window_->dialogs.answers = QStringList{QStringLiteral("mek r")};
     window_->Type(QStringLiteral("`"));
     QCOMPARE(form_->C->picture().cacheKey(), oPicture);
@@ -102,28 +97,14 @@ class ConsoleTest : public QObject {
     QCOMPARE(form_->Rez->text(), QStringLiteral("програш"));
   }
 
-  // The second of the two passwords copies the same picture back: both
-  // marks keep the X.
-  void bothPasswordsLeaveTheXPicture() {
-    const qint64 xPicture = form_->Xp->picture().cacheKey();
-    window_->dialogs.answers = QStringList{QStringLiteral("mek r"), QStringLiteral("mek t")};
-    window_->Type(QStringLiteral("``"));
-    QCOMPARE(form_->Xp->picture().cacheKey(), xPicture);
-    QCOMPARE(form_->Op->picture().cacheKey(), xPicture);
-  }
-
   // A lowercase x followed at once by a lowercase o shows the passwords;
   // the capitals do not, nor a key pressed with Alt, which raises no key
   // press at all. LastKey holds the code of the last key that raised one:
   // a control code for Ctrl+letter, "?" for a character that Windows-1251
   // lacks.
   void startScreenKeys() {
-    window_.reset();
-    FakeDialogs dialogs;
-    QueueSource random;
-    Program program(random, dialogs);
-    Start& start = program.LoadStart();
-    program.Show(start);
+    Start& start = window_->program->LoadStart();
+    window_->program->Show(start);
     QVERIFY(QTest::qWaitForWindowExposed(&start));
     const Qt::KeyboardModifiers none, alt = Qt::AltModifier;
     const struct {
@@ -140,10 +121,10 @@ class ConsoleTest : public QObject {
     };
     for (const auto& k : keys) {
       GameWindow::Type(start.windowHandle(), QString::fromUtf8(k.key), k.modifiers);
-      QCOMPARE(int(dialogs.messages.size()), k.listsShown);
+      QCOMPARE(int(window_->dialogs.messages.size()), k.listsShown);
       QCOMPARE(QString::fromStdString(start.LastKey()), QString(k.lastKey));
     }
-    QCOMPARE(dialogs.messages.first(), "zap , mek r , mek t , lam bo du , dorp , Kesh");
+    QCOMPARE(window_->dialogs.messages.first(), "zap , mek r , mek t , lam bo du , dorp , Kesh");
   }
 };
 

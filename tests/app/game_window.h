@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QObject>
 #include <QTest>
 #include <memory>
 
@@ -48,4 +49,20 @@ struct GameWindow {
   QueueSource random;
   std::unique_ptr<Program> program;
   Form1* form;
+};
+
+// Test functions that each start with a game window of their own.
+class GameWindowTest : public QObject {
+  Q_OBJECT
+
+ protected:
+  std::unique_ptr<GameWindow> window_;
+  Form1* form_ = nullptr;
+
+ private slots:
+  void init() {
+    window_ = std::make_unique<GameWindow>();
+    form_ = window_->form;
+  }
+  void cleanup() { window_.reset(); }
 };

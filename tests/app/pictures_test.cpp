@@ -32,22 +32,13 @@ double MeanGap(const QImage& a, const QImage& b) {
 
 }  // namespace
 
-class PicturesTest : public QObject {
+class PicturesTest : public GameWindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<GameWindow> window_;
-  Form1* form_ = nullptr;
-
   qreal Ratio() const { return form_->devicePixelRatio(); }
 
  private slots:
-  void init() {
-    window_ = std::make_unique<GameWindow>();
-    form_ = window_->form;
-  }
-  void cleanup() { window_.reset(); }
-
   void cellsShowTheirMarkPixelForPixel_data() {
     QTest::addColumn<QString>("entry");  // typed into the console first
     QTest::addColumn<int>("cell");

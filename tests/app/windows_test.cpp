@@ -5,6 +5,7 @@
 // start screen leads to the game, and where the windows open. The test runs
 // at twice the density (QT_SCALE_FACTOR=2), so that the offscreen screen of
 // 800x600 is 400x300 to the windows: smaller than the game window.
+#include <QDebug>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
@@ -104,18 +105,13 @@ class WindowsTest : public QObject {
     Program program(random_, dialogs_);
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY(area.height() < 490);
-    for (QWidget* window : {static_cast<QWidget*>(&program.LoadStart()),
-                            static_cast<QWidget*>(&program.LoadForm1()),
-                            static_cast<QWidget*>(&program.LoadHelpsa())}) {
+    for (QWidget* window :
+         QWidgetList{&program.LoadStart(), &program.LoadForm1(), &program.LoadHelpsa()}) {
       program.Show(*window);
       QVERIFY(QTest::qWaitForWindowExposed(window));
       const QRect frame = window->frameGeometry();
-      const QString where = QStringLiteral("%1 at %2,%3 %4x%5")
-                                .arg(window->metaObject()->className())
-                                .arg(frame.x())
-                                .arg(frame.y())
-                                .arg(frame.width())
-                                .arg(frame.height());
+      QString where;
+      QDebug(&where) << window->metaObject()->className() << frame;
       QVERIFY2(area.contains(frame.topLeft()), qPrintable(where));
       if (frame.width() <= area.width()) {
         QVERIFY2(qAbs(frame.center().x() - area.center().x()) <= 1, qPrintable(where));
