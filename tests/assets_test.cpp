@@ -18,15 +18,13 @@ constexpr QRgb kLight = qRgb(0x88, 0xC4, 0xFF);
 constexpr QRgb kNavy = qRgb(0x00, 0x07, 0x2C);
 constexpr QRgb kWhite = qRgb(0xFF, 0xFF, 0xFF);
 
-QString PathOf(const QString& file) { return QStringLiteral(ASSET_DIR "/") + file; }
-
 QByteArray Bytes(const QString& file) {
-  QFile in(PathOf(file));
+  QFile in(QStringLiteral(ASSET_DIR "/") + file);
   return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
 }
 
 QImage Load(const QString& file) {
-  return QImage(PathOf(file)).convertToFormat(QImage::Format_ARGB32);
+  return QImage(QStringLiteral(ASSET_DIR "/") + file).convertToFormat(QImage::Format_ARGB32);
 }
 
 // The file of a picture's drawing at k times its size: board.jpg, board@2x.jpg.

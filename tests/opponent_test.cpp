@@ -23,21 +23,19 @@ using testing_support::OpeningDraw;
 using testing_support::RandIDraw;
 using testing_support::ScriptedSource;
 
-struct TurnCase {
-  const char* name;
-  const char* before;
-  std::string_view slot0;
-  std::vector<float> draws;  // every draw the turn must take
-  const char* after;
-  std::string_view slot0After;
-};
-
 // The coin comes first; a coin of 1 draws an opening slot on any board and
 // writes it only on an empty one (slot 0 marks no cell, and holding "Oo"
 // does not make the board non-empty). A line rule that writes ends the
 // turn; otherwise the positional move draws.
 TEST(ComputerTurn, DrawsInOrderAndWritesAtMostOneMark) {
-  const TurnCase cases[] = {
+  const struct {
+    const char* name;
+    const char* before;
+    std::string_view slot0;
+    std::vector<float> draws;  // every draw the turn must take
+    const char* after;
+    std::string_view slot0After;
+  } cases[] = {
       {"coin 1 on an empty board: slot 0", ".........", "", {CoinDraw(1), OpeningDraw(0), RandIDraw(1)},
        ".........", "Oo"},
       {"slot 0 taken is still an empty board", ".........", "Oo",
@@ -63,18 +61,15 @@ TEST(ComputerTurn, DrawsInOrderAndWritesAtMostOneMark) {
   }
 }
 
-struct PositionalCase {
-  const char* name;
-  const char* before;
-  std::vector<int> randI;  // every value RandI must return, the discarded one first
-  const char* after;
-};
-
-// The positional move: the prepared replies with their draws, then the centre, the first free
-// cell or a corner. Each row also checks how many numbers were drawn: the
-// draws shift every later random choice of the game.
+// The positional move: the prepared replies with their draws, then the
+// centre, the first free cell or a corner.
 TEST(PositionalMove, AnswersEachPositionWithItsDocumentedReply) {
-  const PositionalCase cases[] = {
+  const struct {
+    const char* name;
+    const char* before;
+    std::vector<int> randI;  // every value RandI must return, the discarded one first
+    const char* after;
+  } cases[] = {
       {"empty board: nothing, one draw", ".........", {4}, "........."},
       {"X in a corner: the centre", "X........", {3}, "X...O...."},
       {"X on an edge: the centre", ".X.......", {2}, ".X..O...."},
