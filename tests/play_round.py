@@ -332,7 +332,8 @@ def main():
     parser.add_argument("--wine", help="run the program under this wine loader")
     parser.add_argument("--wineserver", help="end every program of the prefix at the end")
     parser.add_argument("--winedebug", help="WINEDEBUG for the program")
-    parser.add_argument("--scale", type=float, default=1.0, help="the display's scale (1.5 for 150 %%)")
+    parser.add_argument("--scale", type=float, default=1.0,
+                        help="the display's scale (1.5 for 150 %%)")
     parser.add_argument("--console", action="store_true", help="check the console's key")
     parser.add_argument("--decimal-comma", action="store_true",
                         help='check "zap" with a decimal comma')

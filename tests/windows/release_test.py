@@ -28,7 +28,11 @@ from pathlib import Path
 HERE = Path(__file__).resolve().parent
 ROUND = HERE.parent / "play_round.py"
 sys.path.insert(0, str(ROUND.parent))
-from play_round import LIMIT, StepFailed, attempt, end_wine, geometry, screenshot, windows  # noqa: E402
+from play_round import (LIMIT, StepFailed, attempt, end_wine, geometry, run,  # noqa: E402
+                        screenshot, windows)
+
+# The game's key in the list of installed programs, as wine writes it.
+UNINSTALL_KEY = r"[Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Khrestyky]"
 
 
 class Release:
@@ -183,7 +187,8 @@ class Release:
                   "--screenshot", str(self.build / "windows-setup-played.png"))
 
         self.wine_step("uninstaller", r"C:\Program Files\Khrestyky\Uninstall.exe", "/S")
-        self.check(not installed.exists(), f"the install folder is left: {list(installed.rglob('*'))[:5]}")
+        self.check(not installed.exists(),
+                   f"the install folder is left: {list(installed.rglob('*'))[:5]}")
         self.check(not shortcuts[0].exists(), "the shortcut is left")
         self.check(not self.uninstall_entry(), "the uninstall entry is left")
 
@@ -219,7 +224,7 @@ class Release:
             self.check(time.monotonic() < deadline,
                        f"no start screen of the game within {LIMIT} s of the installer's start")
             installer = [window for window in windows("Хрестики-нолики")
-                         if "від" not in self.title(window)]
+                         if "від" not in run("xdotool", "getwindowname", window, check=False)]
             place = geometry(installer[0]) if installer else None
             if place and pages < 12:
                 pages += 1
@@ -239,16 +244,12 @@ class Release:
         self.wine_step("uninstaller after the installer by hand",
                        r"C:\Program Files\Khrestyky\Uninstall.exe", "/S")
 
-    def title(self, window):
-        return subprocess.run(["xdotool", "getwindowname", window], capture_output=True,
-                              text=True, timeout=LIMIT).stdout
-
     def uninstall_entry(self):
         """The entry in the list of installed programs, as wine keeps it:
         text with \\x escapes for what is not ASCII."""
         lines, found = [], False
         for line in (self.prefix / "system.reg").read_text(errors="replace").splitlines():
-            if line.startswith("[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Khrestyky]"):
+            if line.startswith(UNINSTALL_KEY):
                 found = True
             elif found and line.startswith("["):
                 break
