@@ -231,11 +231,13 @@ TEST_F(OwnSound, ConvertedSoundsPlayTheirWholeLength) {
   EXPECT_TRUE(repeated.playing());
 }
 
-#ifdef __linux__
 // The program runs as a copy of this test in a folder whose name holds
 // bytes that are no UTF-8, with a sound and the sound module beside it:
 // it must find both.
 TEST(SoundFolder, NamedInBytesThatAreNoUtf8) {
+#ifndef __linux__
+  GTEST_SKIP() << "Windows names its folders in UTF-16, not in bytes";
+#else
   if (std::getenv("KHRESTYKY_IN_OTHER_FOLDER")) {
     MediaPlayer player(kShippedSounds[0].stored_name, 1);
     player.Load(SearchPath::ForThisProgram());
@@ -254,7 +256,7 @@ TEST(SoundFolder, NamedInBytesThatAreNoUtf8) {
   const std::string command = "KHRESTYKY_IN_OTHER_FOLDER=1 '" + (folder / "copy").native() +
                               "' --gtest_filter=SoundFolder.*";
   EXPECT_EQ(std::system(command.c_str()), 0);
-}
 #endif
+}
 
 }  // namespace
