@@ -3,8 +3,9 @@
 //
 // Where the players find their files, and the players through the real
 // sound module on SDL2, on SDL's dummy audio driver, which takes the mixed
-// output in real time and throws it away. Each test runs in a process of
-// its own, so each loads the sound module afresh.
+// output in real time and throws it away, or on none. Each test runs in a
+// process of its own, so each loads the sound module afresh.
+#include <SDL_stdinc.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -111,6 +112,25 @@ TEST(SearchPath, FindsTheFirstFileAlongTheFolders) {
     EXPECT_EQ(found.empty() ? "" : std::filesystem::relative(found, root.path()).generic_string(),
               c.expected);
   }
+}
+
+// With no audio output, the device is tried once for all the players, and
+// the reason told once; each player stays silent and counts its starts.
+TEST(NoAudioDevice, EveryPlayerStaysSilentAndCountsItsStarts) {
+  SDL_setenv("SDL_AUDIODRIVER", "nonexistent", 1);
+  testing::internal::CaptureStderr();
+  for (const auto& shipped : kShippedSounds) {
+    MediaPlayer player(shipped.stored_name, shipped.play_count);
+    player.Load(BuildTree());
+    player.Load(BuildTree());  // trying again finds no device either
+    player.Play();
+    player.Play();
+    EXPECT_FALSE(player.loaded() || player.playing()) << shipped.stored_name;
+    EXPECT_EQ(player.starts(), 2) << shipped.stored_name;
+  }
+  const std::string told = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(told.find("no sound"), told.rfind("no sound")) << told;
+  EXPECT_NE(told.find("no sound"), std::string::npos) << told;
 }
 
 // The game's sounds load without a word and leave the program's signals
