@@ -28,6 +28,16 @@ class Form1Test : public GameWindowTest {
     return form_->Label3->text() + QLatin1Char('/') + form_->Label6->text() + QLatin1Char('/') +
            form_->Label4->text();
   }
+  // The again-buttons shown: "dark", "light", both or none.
+  QString Buttons() const {
+    return QLatin1String(form_->Image2->isVisible() ? "dark" : "") +
+           QLatin1String(form_->Image3->isVisible() ? "light" : "");
+  }
+  // The starts of the click, the loss and the game track.
+  QString Heard() const {
+    return QStringLiteral("%1/%2/%3").arg(form_->MediaPlayer1.starts()).arg(form_->MediaPlayer2.starts())
+        .arg(form_->MediaPlayer3.starts());
+  }
   bool ShowsPicture(int index, const ImageBox* templ) const {
     return form_->Cell(index)->picture().cacheKey() == templ->picture().cacheKey();
   }
@@ -43,7 +53,7 @@ class Form1Test : public GameWindowTest {
       QVERIFY(form_->Cell(index)->isEnabled());
       QVERIFY(form_->Cell(index)->picture().isNull());
     }
-    QVERIFY(!form_->Image2->isVisible() && !form_->Image3->isVisible());
+    QCOMPARE(Buttons(), QString());
     QCOMPARE(window_->random.drawn(), 0);
     // The sounds load once the window has been painted.
     QTRY_VERIFY(form_->MediaPlayer1.loaded() && form_->MediaPlayer2.loaded() &&
@@ -58,28 +68,30 @@ class Form1Test : public GameWindowTest {
     QTest::addColumn<QString>("clicks");
     QTest::addColumn<QString>("board");
     QTest::addColumn<QString>("word");
-    QTest::addColumn<bool>("darkButton");
-    QTest::addColumn<QString>("shown");  // the tally once the next round starts
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("heard");  // the click's, the loss's and the track's starts
+    QTest::addColumn<QString>("shownAtOnce");  // the tally at the round's end
+    QTest::addColumn<QString>("shown");        // and once the next round starts
     QTest::addColumn<QList<float>>("draws");  // for the next round's opening
     QTest::addColumn<QString>("next");        // the board it opens with
     const QString empty = QStringLiteral(".........");
     // The light button takes one number more (RandI) before the round's
     // coin and opening, so the same numbers open in another cell.
     const QList<float> quiet, opening = {0.5f, 0.5f, 5.0f / 9.0f};
-    QTest::newRow("win on the right column")
-        << empty << "8693" << "O.XOOXOXX" << "перемога" << false << "1/0/0" << quiet << empty;
-    QTest::newRow("win on the left column")
-        << empty << "8348871" << "XOXXOOXXO" << "перемога" << false << "1/0/0" << quiet << empty;
+    QTest::newRow("win on the right column") << empty << "8693" << "O.XOOXOXX" << "перемога"
+        << "light" << "4/0/0" << "0/0/0" << "1/0/0" << quiet << empty;
+    QTest::newRow("win on the left column") << empty << "8348871" << "XOXXOOXXO" << "перемога"
+        << "light" << "7/0/0" << "0/0/0" << "1/0/0" << quiet << empty;
     // The clicks on the marked cell 9 still give the computer its turns.
-    QTest::newRow("loss") << empty << "9999" << "OOO.O...X" << "програш" << false << "0/0/1"
-                          << opening << "....O....";
-    QTest::newRow("draw") << empty << "997296" << "OXOOOXXOX" << "нічия" << true << "0/1/0"
-                          << opening << "...O.....";
+    QTest::newRow("loss") << empty << "9999" << "OOO.O...X" << "програш" << "light" << "4/1/0"
+                          << "0/0/0" << "0/0/1" << opening << "....O....";
+    QTest::newRow("draw") << empty << "997296" << "OXOOOXXOX" << "нічия" << "dark" << "6/0/0"
+                          << "0/1/0" << "0/1/0" << opening << "...O.....";
     // No line can be won on the bottom row in play, so the round is set up:
     // a win there shows the dark button, even though the reply completed a
     // line of O too. An opening in slot 0 then marks no cell.
     QTest::newRow("win on the bottom row") << "OO.....XX" << "7" << "OOO...XXX" << "перемога"
-                                           << true << "1/0/0" << QList<float>{0.5f, 0.0f} << empty;
+        << "dark" << "1/0/0" << "0/0/0" << "1/0/0" << QList<float>{0.5f, 0.0f} << empty;
   }
 
   // A decided round: the word, the board locked, one again-button; the
@@ -89,30 +101,24 @@ class Form1Test : public GameWindowTest {
   void decidedRoundShowsItsWordAndButton() {
     QFETCH(QString, start);
     QFETCH(QString, clicks);
-    QFETCH(QString, word);
-    QFETCH(QString, shown);
     form_->Board = BoardOf(start.toStdString());
     window_->ClickCells(clicks);
     const int drawn = window_->random.drawn();
     window_->ClickCells(QStringLiteral("123456789"));
     QCOMPARE(window_->random.drawn(), drawn);
-    QCOMPARE(form_->MediaPlayer1.starts(), clicks.size());
-    QCOMPARE(form_->MediaPlayer2.starts(), word == QStringLiteral("програш") ? 1 : 0);
-    QCOMPARE(form_->MediaPlayer3.starts(), 0);  // the game track is never heard
+    QTEST(Heard(), "heard");
     QTEST(QString::fromStdString(CellsOf(form_->Board)), "board");
-    QCOMPARE(form_->Rez->text(), word);
-    QFETCH(bool, darkButton);
-    QCOMPARE(form_->Image2->isVisible(), darkButton);
-    QCOMPARE(form_->Image3->isVisible(), !darkButton);
-    QCOMPARE(Shown(), word == QStringLiteral("нічия") ? shown : QStringLiteral("0/0/0"));
+    QTEST(form_->Rez->text(), "word");
+    QTEST(Buttons(), "button");
+    QTEST(Shown(), "shownAtOnce");
     for (int index = 1; index <= 9; ++index) QVERIFY(!form_->Cell(index)->isEnabled());
 
     QFETCH(QList<float>, draws);
     for (float draw : draws) window_->random.Push({draw});
     window_->ClickAgain();  // the again-button
-    QCOMPARE(Shown(), shown);
+    QTEST(Shown(), "shown");
     QCOMPARE(form_->Rez->text(), QStringLiteral(" "));
-    QVERIFY(!form_->Image2->isVisible() && !form_->Image3->isVisible());
+    QCOMPARE(Buttons(), QString());
     QTEST(QString::fromStdString(CellsOf(form_->Board)), "next");
   }
 
@@ -139,16 +145,16 @@ class Form1Test : public GameWindowTest {
     window_->ClickCells(QStringLiteral("9999"));  // a loss
     window_->ClickAgain();
     window_->ClickCell(1);
+    QCOMPARE(Shown(), QStringLiteral("1/0/1"));
     form_->Newgame->trigger();
     QCOMPARE(form_->Board, game::Board{});
     QCOMPARE(Shown(), QStringLiteral("0/0/0"));
-    QCOMPARE(form_->WinCount + form_->LossCount, 0);
     for (int index = 1; index <= 9; ++index) QVERIFY(form_->Cell(index)->picture().isNull());
 
     window_->ClickCells(QStringLiteral("997296"));  // a draw
     window_->random.Push({0.5f, 1.0f / 9.0f});
     form_->Newgame->trigger();
-    QVERIFY(!form_->Image2->isVisible());
+    QCOMPARE(Buttons(), QString());
     QCOMPARE(CellsOf(form_->Board), QStringLiteral("O........").toStdString());
     QVERIFY(ShowsPicture(1, form_->Op) && form_->Cell(1)->isEnabled());
   }
