@@ -4,6 +4,7 @@
 // The pictures on screens with more pixels than the layout. The test runs
 // at 100, 150 and 200 % (QT_SCALE_FACTOR): at each, the game window shows
 // the drawing made for it, also where one control hands it to another.
+#include <QFile>
 #include <QPainter>
 #include <QTest>
 
@@ -47,35 +48,20 @@ class PicturesTest : public GameWindowTest {
     QCOMPARE(Ratio(), asked.toDouble());
   }
 
-  void cellsShowTheirMarkPixelForPixel_data() {
-    QTest::addColumn<QString>("entry");  // typed into the console first
-    QTest::addColumn<int>("cell");
-    QTest::addColumn<QString>("mark");
-    QTest::newRow("the person's X") << QString() << 1 << "x-mark";
-    QTest::newRow("the computer's O") << QString() << 5 << "o-mark";
-    QTest::newRow("an O that looks like an X") << "mek r" << 5 << "x-mark";
-  }
-
   // The first click's X and the reply's O, copied from the templates, are
   // the mark files over the window's white, cut at the cell's edges: at
   // 200 % the 2x drawings with their smooth edges, not the GIFs enlarged.
-  // A template that took the other's picture hands on that one.
   void cellsShowTheirMarkPixelForPixel() {
     if (Ratio() != 1 && Ratio() != 2) QSKIP("between whole ratios every picture is scaled");
-    QFETCH(QString, entry);
-    QFETCH(int, cell);
-    QFETCH(QString, mark);
-    if (!entry.isEmpty()) {
-      window_->dialogs.answers = QStringList{entry};
-      window_->Type(QStringLiteral("`"));
-    }
     window_->ClickCell(1);
-    const QString file = mark + (Ratio() > 1 ? QStringLiteral("@2x.png") : QStringLiteral(".gif"));
-    QImage expected(form_->Cell(cell)->size() * Ratio(), QImage::Format_RGB32);
-    expected.setDevicePixelRatio(Ratio());
-    expected.fill(Qt::white);
-    QPainter(&expected).drawImage(0, 0, Picture(file));
-    QVERIFY2(Shown(*form_->Cell(cell)) == expected, qPrintable(file));
+    for (const auto& [cell, mark] : {std::pair{1, "x-mark"}, {5, "o-mark"}}) {
+      const QString file = mark + (Ratio() > 1 ? QStringLiteral("@2x.png") : QStringLiteral(".gif"));
+      QImage expected(form_->Cell(cell)->size() * Ratio(), QImage::Format_RGB32);
+      expected.setDevicePixelRatio(Ratio());
+      expected.fill(Qt::white);
+      QPainter(&expected).drawImage(0, 0, Picture(file));
+      QVERIFY2(Shown(*form_->Cell(cell)) == expected, qPrintable(file));
+    }
   }
 
   // At 100 and 200 % the board is its file pixel for pixel. At 150 % it
@@ -98,14 +84,19 @@ class PicturesTest : public GameWindowTest {
              qPrintable(QStringLiteral("mean gap %1 from 2x, %2 from 1x").arg(fromSharp).arg(fromBlunt)));
   }
 
-  // The hand's hot spot is the fingertip in layout pixels at any ratio:
-  // Windows scales the cursor and its hot spot alike from the picture's.
-  void handIsDrawnForTheScreen() {
-    const QCursor hand = form_->TL->cursor();
+  // Over what can be clicked the cursor is the hand drawn for the screen,
+  // and a click lands on its fingertip: its hot spot, in the picture's own
+  // pixels, is the one its file gives, which Windows scales with it.
+  void handPointsWithItsFingertip() {
     const int k = Ratio() > 1 ? 2 : 1;
-    QCOMPARE(hand.hotSpot(), QPoint(5, 1));
-    QCOMPARE(hand.pixmap().size(), QSize(32, 32) * k);
-    QCOMPARE(hand.pixmap().devicePixelRatio(), qreal(k));
+    QFile file(k > 1 ? QStringLiteral(":/pictures/hand@2x.cur") : QStringLiteral(":/pictures/hand.cur"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray cursor = file.readAll();
+    QImage drawn = QImage::fromData(cursor, "cur").convertToFormat(QImage::Format_ARGB32);
+    drawn.setDevicePixelRatio(k);
+    const QCursor hand = form_->TL->cursor();
+    QCOMPARE(hand.pixmap().toImage().convertToFormat(QImage::Format_ARGB32), drawn);
+    QCOMPARE(hand.hotSpot() * k, QPoint(uchar(cursor[10]), uchar(cursor[12])));
   }
 };
 
