@@ -67,9 +67,9 @@ class WindowsTest : public QObject {
     QCOMPARE(game.centralWidget()->size(), QSize(321, 490));
     QCOMPARE(game.windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
              Qt::WindowCloseButtonHint);
-    // Every size of the icon, for the title bar and the task bar at any scale.
-    QCOMPARE(game.windowIcon().availableSizes(),
-             (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {256, 256}}));
+    // The game's icon in its title bar and task-bar button; the icon file's
+    // test checks its images.
+    QVERIFY(!game.windowIcon().isNull());
 
     Helpsa& help = program.LoadHelpsa();
     QCOMPARE(help.windowTitle(), QString(39, QLatin1Char(' ')) + QStringLiteral("Бомбель"));
