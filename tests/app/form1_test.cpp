@@ -152,8 +152,10 @@ class Form1Test : public GameWindowTest {
     for (int index = 1; index <= 9; ++index) QVERIFY(form_->Cell(index)->picture().isNull());
 
     window_->ClickCells(QStringLiteral("997296"));  // a draw
+    QCOMPARE(Shown(), QStringLiteral("0/1/0"));
     window_->random.Push({0.5f, 1.0f / 9.0f});
     form_->Newgame->trigger();
+    QCOMPARE(Shown(), QStringLiteral("0/0/0"));
     QCOMPARE(Buttons(), QString());
     QCOMPARE(CellsOf(form_->Board), QStringLiteral("O........").toStdString());
     QVERIFY(ShowsPicture(1, form_->Op) && form_->Cell(1)->isEnabled());
