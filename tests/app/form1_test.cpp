@@ -54,13 +54,13 @@ class Form1Test : public GameWindowTest {
       QVERIFY(form_->Cell(index)->picture().isNull());
     }
     QCOMPARE(Buttons(), QString());
-    QCOMPARE(window_->random.drawn(), 0);
+    QCOMPARE(window_->random.drawn(), 0u);
     // The sounds load once the window has been painted.
     QTRY_VERIFY(form_->MediaPlayer1.loaded() && form_->MediaPlayer2.loaded() &&
                 form_->MediaPlayer3.loaded());
     window_->ClickCell(1);
     QCOMPARE(CellsOf(form_->Board), QStringLiteral("X...O....").toStdString());
-    QCOMPARE(window_->random.drawn(), 2);
+    QCOMPARE(window_->random.drawn(), 2u);
   }
 
   void decidedRoundShowsItsWordAndButton_data() {
@@ -103,7 +103,7 @@ class Form1Test : public GameWindowTest {
     QFETCH(QString, clicks);
     form_->Board = BoardOf(start.toStdString());
     window_->ClickCells(clicks);
-    const int drawn = window_->random.drawn();
+    const auto drawn = window_->random.drawn();
     window_->ClickCells(QStringLiteral("123456789"));
     QCOMPARE(window_->random.drawn(), drawn);
     QTEST(Heard(), "heard");

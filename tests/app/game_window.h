@@ -10,15 +10,13 @@
 #include "app/image_box.h"
 #include "app/program.h"
 #include "fakes.h"
+#include "support/scripted_source.h"
 
 // A program with its game window shown, scripted dialogs and draws, and
 // the person's hands: clicks at points of the window and typed keys, both
-// delivered through the window as the window system delivers them. A test
-// that wants the game's own draws hands in a source of its own instead.
+// delivered through the window as the window system delivers them.
 struct GameWindow {
-  explicit GameWindow(game::RandomSource* source = nullptr)
-      : program(std::make_unique<Program>(source ? *source : random, dialogs)),
-        form(&program->LoadForm1()) {
+  GameWindow() : program(std::make_unique<Program>(random, dialogs)), form(&program->LoadForm1()) {
     program->Show(*form);
     QVERIFY(QTest::qWaitForWindowExposed(form));
   }
@@ -46,7 +44,7 @@ struct GameWindow {
   }
 
   FakeDialogs dialogs;
-  QueueSource random;
+  testing_support::ScriptedSource random;
   std::unique_ptr<Program> program;
   Form1* form;
 };

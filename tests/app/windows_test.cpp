@@ -20,13 +20,14 @@
 #include "app/program.h"
 #include "app/start.h"
 #include "fakes.h"
+#include "support/scripted_source.h"
 
 class WindowsTest : public QObject {
   Q_OBJECT
 
  private:
   FakeDialogs dialogs_;
-  QueueSource random_;
+  testing_support::ScriptedSource random_;
 
  private slots:
   // A click on the start picture removes the start screen and shows the

@@ -2,35 +2,38 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cstddef>
-#include <utility>
+#include <deque>
+#include <initializer_list>
 #include <vector>
 
 #include "game/random_source.h"
 
 namespace testing_support {
 
-// A random source that hands out a fixed script of numbers, so a test can
-// choose every draw and check how many were taken.
+// A random source that hands out a script of numbers, so a test can choose
+// every draw, then a quiet number that gives the coin 0 (no opening) and
+// RandI 1. It counts every draw, those past the script too.
 class ScriptedSource final : public game::RandomSource {
  public:
-  explicit ScriptedSource(std::vector<float> script) : script_(std::move(script)) {}
+  static constexpr float kQuiet = 0.1f;
 
+  explicit ScriptedSource(const std::vector<float>& script = {})
+      : script_(script.begin(), script.end()) {}
+
+  void Push(std::initializer_list<float> values) { script_.insert(script_.end(), values); }
   float Next() override {
-    if (next_ == script_.size()) {
-      ADD_FAILURE() << "drew more than the " << script_.size() << " scripted numbers";
-      return 0.0f;
-    }
-    return script_[next_++];
+    ++drawn_;
+    if (script_.empty()) return kQuiet;
+    const float value = script_.front();
+    script_.pop_front();
+    return value;
   }
-
-  std::size_t drawn() const { return next_; }
+  std::size_t drawn() const { return drawn_; }
 
  private:
-  std::vector<float> script_;
-  std::size_t next_ = 0;
+  std::deque<float> script_;
+  std::size_t drawn_ = 0;
 };
 
 // Draws that give a chosen result.
