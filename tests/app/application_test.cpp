@@ -88,12 +88,6 @@ class ApplicationTest : public QObject {
     char* argv[] = {nullptr, option, platforms};
     QVERIFY(!HasDisplay(3, argv));
   }
-
-  // The desktop matches the windows to the installed entry by this name,
-  // for the task bar's icon and title.
-  void windowsBelongToTheDesktopEntry() {
-    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("io.github.khrestyky.Khrestyky"));
-  }
 };
 
 int main(int argc, char** argv) {
