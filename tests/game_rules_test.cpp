@@ -20,8 +20,7 @@ namespace {
 
 using game::Outcome;
 using game::RandomSequence;
-using testing_support::BoardOf;
-using testing_support::ScriptedSource;
+using namespace testing_support;
 
 // The person's lines are tested before the computer's, each in the order
 // rows, columns, diagonals; a full board without a line is a draw.

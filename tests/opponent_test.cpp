@@ -16,12 +16,7 @@
 
 namespace {
 
-using testing_support::BoardOf;
-using testing_support::CellsOf;
-using testing_support::CoinDraw;
-using testing_support::OpeningDraw;
-using testing_support::RandIDraw;
-using testing_support::ScriptedSource;
+using namespace testing_support;
 
 // The coin comes first; a coin of 1 draws an opening slot on any board and
 // writes it only on an empty one (slot 0 marks no cell, and holding "Oo"

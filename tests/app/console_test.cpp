@@ -5,17 +5,14 @@
 // real windows.
 #include <QLabel>
 #include <QLocale>
-#include <QTest>
 #include <tuple>
 
 #include "app/start.h"
 #include "game_window.h"
 #include "support/boards.h"
 
-namespace {
 const QString kConsoleBox = QStringLiteral("Консоль для читерства|Введите нужный пароль и нажмите ОК");
 const QString kWinsBox = QStringLiteral(" Ну ну...|Введите  число желаемых побед");
-}  // namespace
 
 class ConsoleTest : public GameWindowTest {
   Q_OBJECT
