@@ -2,28 +2,39 @@
 # SPDX-License-Identifier: MIT
 #
 # The player's three ways to the Windows program, each played under wine on
-# an X display of its own: the installed folder, the unpacked zip and the
-# installer. The zip and the installer are those that `cpack --preset
-# windows` packed into the build tree, so the "windows" workflow packs
-# before it tests. Labelled windows-release:
+# an X display of its own and in a wine prefix of its own, which the test
+# makes in the build tree: the installed folder, the unpacked zip and the
+# installer. The game finds no DLL there but its own and Windows's: these
+# tests get no WINEPATH. The zip and the installer are this build's, named
+# after the project's version, which `cpack --preset windows` packs, so the
+# "windows" workflow packs before it tests. Labelled windows-release:
 #   ctest --preset windows -L windows-release
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
-set(release_test ${CMAKE_CURRENT_LIST_DIR}/release_test.py)
+# Named as cmake/windows-packaging.cmake names them.
+set(package ${PROJECT_BINARY_DIR}/${PROJECT_NAME}-${PROJECT_VERSION}-win64)
+
+set(arguments_installed --cmake ${CMAKE_COMMAND} --build ${PROJECT_BINARY_DIR})
+set(arguments_zip --package ${package}.zip)
+# The installer as a Ukrainian player's Windows has it: 150 % display
+# scaling, and below the Ukrainian language and its decimal comma.
+set(arguments_installer --package ${package}-setup.exe --version ${PROJECT_VERSION}
+                        --log-pixels 144)
 foreach(download installed zip installer)
   add_test(NAME windows_release_${download}
-    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/with-xvfb
-            ${Python3_EXECUTABLE} ${release_test} ${download} ${PROJECT_BINARY_DIR})
-  set_tests_properties(windows_release_${download} PROPERTIES LABELS windows-release)
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/with-xvfb ${Python3_EXECUTABLE}
+            ${CMAKE_CURRENT_SOURCE_DIR}/drivers/release_test.py ${download}
+            --prefix ${PROJECT_BINARY_DIR}/wine-release-${download}
+            --wine ${CMAKE_CROSSCOMPILING_EMULATOR} --wineserver ${KHRESTYKY_WINESERVER}
+            --out ${PROJECT_BINARY_DIR} ${arguments_${download}})
+  set_tests_properties(windows_release_${download} PROPERTIES
+    LABELS windows-release
+    ENVIRONMENT "${KHRESTYKY_WINE_SETTINGS}"
+    ENVIRONMENT_MODIFICATION "WINEPATH=unset:;WINEPREFIX=unset:"
+    # Each is a few bounded steps; none may run long.
+    TIMEOUT 900)
 endforeach()
-# The installer as a Ukrainian player's Windows has it: the Ukrainian
-# language and its decimal comma, and 150 % display scaling. It gets a
-# prefix of its own, made fresh each time.
-set_tests_properties(windows_release_installer PROPERTIES ENVIRONMENT
-  "WINEPREFIX=${PROJECT_BINARY_DIR}/wine-installer;LANG=uk_UA.UTF-8;LC_ALL=uk_UA.UTF-8;KHRESTYKY_LOG_PIXELS=144")
-khrestyky_under_wine(windows_release_installed windows_release_zip windows_release_installer)
-# Each is a few bounded steps; none may run long.
-set_tests_properties(windows_release_installed windows_release_zip windows_release_installer
-  PROPERTIES TIMEOUT 900 RESOURCE_LOCK wine-display)
+set_property(TEST windows_release_installer APPEND PROPERTY ENVIRONMENT
+  LANG=uk_UA.UTF-8 LC_ALL=uk_UA.UTF-8)
 
 # The program file's icon in every size, read back out of khrestyky.exe.
 add_test(NAME windows_program_icon

@@ -24,11 +24,11 @@ string(JOIN "\\;" wine_path ${wine_path})
 # No Mono or Gecko installer, no desktop menu entries, no debug channels;
 # and no window on the desktop of whoever runs the tests: a test that needs
 # a display brings its own.
-set(KHRESTYKY_WINE_ENVIRONMENT
+set(KHRESTYKY_WINE_SETTINGS
   WINEARCH=win64
   WINEDEBUG=-all
-  "WINEDLLOVERRIDES=mscoree,mshtml,winemenubuilder.exe="
-  "WINEPATH=${wine_path}")
+  "WINEDLLOVERRIDES=mscoree,mshtml,winemenubuilder.exe=")
+set(KHRESTYKY_WINE_ENVIRONMENT ${KHRESTYKY_WINE_SETTINGS} "WINEPATH=${wine_path}")
 
 # Runs the named tests under wine in the prefix that the fixture makes,
 # each within two minutes; a test that names a WINEPREFIX of its own keeps

@@ -1,0 +1,108 @@
+# SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
+# SPDX-License-Identifier: MIT
+"""Wine for the test drivers: a prefix of a driver's own, and what wine's
+trace of the loaded DLLs says.
+
+Wine's other settings (WINEARCH, WINEDEBUG, WINEDLLOVERRIDES) come from the
+environment, as CTest gives them.
+"""
+import os
+import re
+import shutil
+from pathlib import Path
+
+from screen import LIMIT, StepFailed, run
+
+# The file by which a prefix is known as one that these drivers made.
+MARK = "made-by-khrestyky-test"
+
+
+class Prefix:
+    """A wine prefix in a folder given to the driver, made there by the
+    driver. Programs run in it with no WINEPATH, so that a Windows program
+    finds its DLLs where a player's Windows would: in its own folder and in
+    the system's. A folder that holds anything this class did not make is
+    never touched."""
+
+    def __init__(self, driver, path, wine, wineserver):
+        self.driver = driver
+        self.path = Path(path).resolve()
+        self.wine = wine
+        self.wineserver = wineserver
+        self.environment = {name: value for name, value in os.environ.items()
+                            if name != "WINEPATH"}
+        self.environment["WINEPREFIX"] = str(self.path)
+        self.owned = False
+
+    def make(self, fresh=False, log_pixels=None):
+        """Makes the prefix unless it is there; with fresh, makes it anew.
+        A new prefix takes the display scaling of log_pixels, in dots per
+        inch (96 is 100 %), when it is given."""
+        made_here = (self.path / MARK).exists()
+        if not made_here and self.path.exists() and any(self.path.iterdir()):
+            raise StepFailed(f"{self.path} holds something that these tests did not make, "
+                             "which they leave alone: give them another folder")
+        self.owned = True
+        self.end()  # what a run that was killed may have left running
+        if made_here and (fresh or not (self.path / "system.reg").exists()):
+            shutil.rmtree(self.path)
+        if (self.path / "system.reg").exists():
+            return
+        self.path.mkdir(parents=True, exist_ok=True)
+        (self.path / MARK).write_text("A wine prefix of the release tests, made anew at will.\n")
+        self.run("boot", "wineboot", "--init")
+        if log_pixels:
+            self.run("display scaling", "reg", "add", r"HKCU\Control Panel\Desktop",
+                     "/v", "LogPixels", "/t", "REG_DWORD", "/d", log_pixels, "/f")
+
+    def run(self, name, *arguments, limit=LIMIT):
+        """A Windows program run to its end as a step of the driver, then
+        the prefix's server."""
+        self.driver.command(name, self.wine, *arguments, limit=limit, env=self.environment)
+        self.driver.command(f"{name}: the wine server's end", self.wineserver, "-w",
+                            limit=limit, env=self.environment)
+
+    def end(self):
+        """Ends every program of the prefix, if the driver made it, and
+        waits for its server."""
+        if not self.owned:
+            return
+        run(self.wineserver, "-k", check=False, env=self.environment)
+        run(self.wineserver, "-w", env=self.environment)
+
+    def unix_path(self, windows_path):
+        """Where a Windows path of the prefix lies on this machine."""
+        drive, _, rest = windows_path.partition(":")
+        root = (self.path / "dosdevices" / f"{drive.lower()}:").resolve()
+        return root.joinpath(*[part for part in rest.split("\\") if part])
+
+
+def loaded_dlls(trace):
+    """The DLLs that wine's +loaddll trace says were loaded, in their
+    order: each its Windows path and whether it was wine's own, builtin,
+    or a file, native."""
+    loaded = []
+    for name, cut, kind in re.findall(
+            r'Loaded L"((?:[^"\\]|\\.)*)"(\.\.\.)? at \w+: (builtin|native)', trace):
+        if cut:
+            raise StepFailed(f"the trace cut a name short: {name}...")
+        loaded.append((unescape(name), kind))
+    return loaded
+
+
+def missing_dlls(trace):
+    """The DLLs that the trace says were not found, each with the file that
+    needed it."""
+    return [(dll, unescape(needer)) for dll, needer in re.findall(
+        r'Library (\S+) \(which is needed by L"((?:[^"\\]|\\.)*)"\) not found', trace)]
+
+
+def unescape(text):
+    """A string as wine's trace writes it: backslashes doubled, a character
+    beyond ASCII as \\NNNN or \\xNNNN in hexadecimal."""
+    def character(match):
+        escape = match.group(1)
+        if len(escape) >= 4:
+            return chr(int(escape.lstrip("x"), 16))
+        return {"n": "\n", "r": "\r", "t": "\t"}.get(escape, escape)
+    return re.sub(r"\\(x?[0-9a-fA-F]{4}|.)", character, text)
