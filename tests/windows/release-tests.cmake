@@ -6,12 +6,23 @@
 # makes in the build tree: the installed folder, the unpacked zip and the
 # installer. The game finds no DLL there but its own and Windows's: these
 # tests get no WINEPATH. The zip and the installer are this build's, named
-# after the project's version, which `cpack --preset windows` packs, so the
-# "windows" workflow packs before it tests. Labelled windows-release:
+# after the project's version; the fixture windows_release_packages packs
+# them when they are missing or older than the program they hold.
+# Labelled windows-release:
 #   ctest --preset windows -L windows-release
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
-# Named as cmake/windows-packaging.cmake names them.
+# Named as cmake/windows-packaging.cmake names them; the fixture fails
+# when CPack makes no such files.
 set(package ${PROJECT_BINARY_DIR}/${PROJECT_NAME}-${PROJECT_VERSION}-win64)
+set(packages ${package}.zip ${package}-setup.exe)
+
+add_test(NAME windows_release_packages
+  COMMAND ${CMAKE_COMMAND} -Dcpack=${CMAKE_CPACK_COMMAND}
+          -Dconfig=${PROJECT_BINARY_DIR}/CPackConfig.cmake "-Dpackages=${packages}"
+          "-Dprograms=$<TARGET_FILE:khrestyky>;$<TARGET_FILE:khrestyky_sound_sdl>"
+          -P ${CMAKE_CURRENT_LIST_DIR}/packages.cmake)
+set_tests_properties(windows_release_packages PROPERTIES
+  FIXTURES_SETUP windows_packages LABELS windows-release TIMEOUT 900)
 
 set(arguments_installed --cmake ${CMAKE_COMMAND} --build ${PROJECT_BINARY_DIR})
 set(arguments_zip --package ${package}.zip)
@@ -33,6 +44,8 @@ foreach(download installed zip installer)
     # Each is a few bounded steps; none may run long.
     TIMEOUT 900)
 endforeach()
+set_tests_properties(windows_release_zip windows_release_installer PROPERTIES
+  FIXTURES_REQUIRED windows_packages)
 set_property(TEST windows_release_installer APPEND PROPERTY ENVIRONMENT
   LANG=uk_UA.UTF-8 LC_ALL=uk_UA.UTF-8)
 
