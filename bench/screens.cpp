@@ -16,6 +16,7 @@
 #include "app/program.h"
 #include "app/start.h"
 #include "fakes.h"
+#include "support/scripted_source.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ class ScreenTest : public QObject {
 
  private:
   FakeDialogs dialogs_;
-  QueueSource random_;
+  testing_support::ScriptedSource random_;
 
   // Checks a pixel given in the coordinates of a widget: on a screen of
   // higher density, the middle of the block of device pixels it became.

@@ -14,9 +14,12 @@
 
 // A program with its game window shown, scripted dialogs and draws, and
 // the person's hands: clicks at points of the window and typed keys, both
-// delivered through the window as the window system delivers them.
+// delivered through the window as the window system delivers them. The
+// soak, which wants the game's own draws, hands in a source of its own.
 struct GameWindow {
-  GameWindow() : program(std::make_unique<Program>(random, dialogs)), form(&program->LoadForm1()) {
+  explicit GameWindow(game::RandomSource* source = nullptr)
+      : program(std::make_unique<Program>(source ? *source : random, dialogs)),
+        form(&program->LoadForm1()) {
     program->Show(*form);
     QVERIFY(QTest::qWaitForWindowExposed(form));
   }
