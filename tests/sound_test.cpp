@@ -5,7 +5,7 @@
 // sound module on SDL2, on SDL's dummy audio driver, which takes the mixed
 // output in real time and throws it away, or on none. Each test runs in a
 // process of its own, so each loads the sound module afresh.
-#include <SDL_stdinc.h>
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -270,6 +270,25 @@ TEST_F(OwnSound, ConvertedSoundsPlayTheirWholeLength) {
   repeated.Play();
   EXPECT_EQ(FramesHeardOfOnePlay(track), 72000);
   EXPECT_TRUE(repeated.playing());
+}
+
+// The audio output belongs to the players, not to the sound module: the
+// last player's end closes it, and SDL's audio with it, long before the
+// module is unloaded; the next player opens it again.
+TEST(AudioOutput, ClosesWithTheLastPlayerAndOpensWithTheNext) {
+  for (int round = 1; round <= 2; ++round) {
+    SCOPED_TRACE(round);
+    {
+      MediaPlayer loss(kShippedSounds[1].stored_name, 1);
+      auto click = std::make_unique<MediaPlayer>(kShippedSounds[0].stored_name, 1);
+      for (MediaPlayer* player : {&loss, click.get()}) player->Load(BuildTree());
+      ASSERT_TRUE(click->loaded() && loss.loaded());
+      click->Play();
+      click.reset();
+      EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "closed while a player was left";
+    }
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "left open when the last player ended";
+  }
 }
 
 // The program runs as a copy of this test in a folder whose name holds

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstdio>
+#include <mutex>
 #include <utility>
 
 namespace sound {
@@ -22,6 +23,14 @@ constexpr Uint32 kFrameBytes = SDL_AUDIO_BITSIZE(kFormat) / 8 * kOutputChannels;
 constexpr int kBufferSamples = 512;
 
 std::atomic<SoundEndedHook> endedHook{nullptr};
+
+// The device's opening and its end take turns, so that the audio system
+// is never started on one thread while it is shut down on another. Only
+// plain data is static here: its end runs no SDL. Recursive, for a device
+// that ends within Share, when its sharing cannot be set up.
+std::recursive_mutex sharing;
+std::weak_ptr<AudioDevice> shared;
+bool failed = false;
 
 void TellEnded(long framesHeard) {
   if (const SoundEndedHook hook = endedHook.load()) hook(framesHeard);
@@ -71,11 +80,21 @@ Voice::Voice(Samples samples, int play_count)
     : samples_(std::move(samples)), playCount_(std::max(play_count, 0)) {}
 
 std::shared_ptr<AudioDevice> AudioDevice::Share() {
-  static const std::shared_ptr<AudioDevice> device = Open();
+  const std::lock_guard lock(sharing);
+  if (auto device = shared.lock()) return device;
+  if (failed) return nullptr;
+  std::unique_ptr<AudioDevice> opened = Open();
+  failed = !opened;
+  if (failed) return nullptr;
+  std::shared_ptr<AudioDevice> device(opened.release(), [](AudioDevice* last) {
+    const std::lock_guard lock(sharing);
+    delete last;
+  });
+  shared = device;
   return device;
 }
 
-std::shared_ptr<AudioDevice> AudioDevice::Open() {
+std::unique_ptr<AudioDevice> AudioDevice::Open() {
   SDL_SetMainReady();  // the window toolkit owns main()
   // The program's own handlers decide what Ctrl+C does, not SDL.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -84,7 +103,7 @@ std::shared_ptr<AudioDevice> AudioDevice::Open() {
     return nullptr;
   }
   // From here on the device's end closes what was opened.
-  std::shared_ptr<AudioDevice> device(new AudioDevice);
+  std::unique_ptr<AudioDevice> device(new AudioDevice);
   SDL_AudioSpec wanted{};
   wanted.freq = kOutputFrequency;
   wanted.format = kFormat;

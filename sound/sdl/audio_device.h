@@ -40,17 +40,20 @@ class Voice {
   Voice* next_ = nullptr;
 };
 
-// The audio output, opened once for all players, the first time a sound
-// needs it, and closed when the program ends. The output takes its
-// samples from a callback of its own, which adds up the sounding voices:
-// each player's sound has a voice of its own, so a new sound never cuts
-// another player short.
+// The audio output, shared by the sounds that play on it: opened when a
+// sound needs it and none is open, closed, and the audio system with it,
+// when the last of them ends. So it belongs to the players, which end
+// before the program does, and never to the module's static data, whose
+// end on Windows comes when the loader tears the module down, after the
+// output's thread is gone. The output takes its samples from a callback
+// of its own, which adds up the sounding voices: each player's sound has
+// a voice of its own, so a new sound never cuts another player short.
 class AudioDevice {
  public:
-  // The open device; null when there is no audio output (no driver,
-  // device busy). It is tried once only: the failure is told once on
-  // stderr, with whatever the audio system prints itself, and the game
-  // goes on silent.
+  // The open device, opened anew when none is; null when there is no
+  // audio output (no driver, device busy). A failure is final: it is told
+  // once on stderr, with whatever the audio system prints itself, and the
+  // game goes on silent. Safe to call from any thread.
   static std::shared_ptr<AudioDevice> Share();
 
   ~AudioDevice();
@@ -75,7 +78,7 @@ class AudioDevice {
 
  private:
   AudioDevice() = default;
-  static std::shared_ptr<AudioDevice> Open();
+  static std::unique_ptr<AudioDevice> Open();
   static void SDLCALL Mix(void* device, Uint8* stream, int length);
   void MixInto(Uint8* stream, Uint32 length);
   void Link(Voice& voice);
