@@ -37,6 +37,7 @@ Form1::Form1(Program& program) : QMainWindow(nullptr, kFixedWindowFlags), progra
   SetWhiteBackground(*client);
   setCentralWidget(client);
   CreateControls(*client);
+  pictures::FollowScreen(*this);
   CreateMenu();
   // As a person reads the window: the menu, the board row by row, the
   // tally from the top down, the result and the credit.

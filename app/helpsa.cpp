@@ -20,7 +20,9 @@ Helpsa::Helpsa(Program&)
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
+// The background follows the window to a screen of another density.
 void Helpsa::paintEvent(QPaintEvent*) {
+  background_ = pictures::ForRatio(background_, devicePixelRatio());
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawPixmap(QPoint(0, 0), background_);

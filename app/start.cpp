@@ -19,6 +19,7 @@ Start::Start(Program& program)
   // The picture is one row taller than the screen; its last row is never seen.
   Image1 = new ImageBox(this, {0, 0, 253, 235}, pictures::StartScreen());
   Image1->setCursor(pictures::Hand());
+  pictures::FollowScreen(*this);
   Image1->setAccessibleName(QStringLiteral("Хрестики-нолики від Бомбель: почати гру"));
   connect(Image1, &ImageBox::clicked, this, &Start::Image1_Click);
   setFocusPolicy(Qt::StrongFocus);

@@ -3,11 +3,15 @@
 //
 // The pictures on screens with more pixels than the layout. The test runs
 // at 100, 150 and 200 % (QT_SCALE_FACTOR): at each, the game window shows
-// the drawing made for it, also where one control hands it to another.
+// the drawing made for it, also where one control hands it to another. It
+// runs once more on two screens at 100 and 200 % (tests/app/two-screens),
+// where the windows go from one to the other.
 #include <QFile>
 #include <QPainter>
+#include <QScreen>
 #include <QTest>
 
+#include "app/start.h"
 #include "game_window.h"
 
 namespace {
@@ -16,6 +20,21 @@ QImage Picture(const QString& file) { return QImage(QStringLiteral(":/pictures/"
 
 QImage Shown(QWidget& control) {
   return control.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// A picture's drawing for the ratio, as a control shows it.
+QImage Drawing(const char* file, const char* sharpFile, qreal ratio) {
+  return Picture(ratio > 1 ? sharpFile : file).convertToFormat(QImage::Format_RGB32);
+}
+
+// A mark's drawing over the window's white, cut at the cell's edges.
+QImage MarkInCell(const QWidget& cell, const QString& mark, qreal ratio) {
+  const QString file = mark + (ratio > 1 ? QStringLiteral("@2x.png") : QStringLiteral(".gif"));
+  QImage expected(cell.size() * ratio, QImage::Format_RGB32);
+  expected.setDevicePixelRatio(ratio);
+  expected.fill(Qt::white);
+  QPainter(&expected).drawImage(0, 0, Picture(file));
+  return expected;
 }
 
 // The mean difference of a colour channel between two pictures of one size.
@@ -55,12 +74,40 @@ class PicturesTest : public GameWindowTest {
     if (Ratio() != 1 && Ratio() != 2) QSKIP("between whole ratios every picture is scaled");
     window_->ClickCell(1);
     for (const auto& [cell, mark] : {std::pair{1, "x-mark"}, {5, "o-mark"}}) {
-      const QString file = mark + (Ratio() > 1 ? QStringLiteral("@2x.png") : QStringLiteral(".gif"));
-      QImage expected(form_->Cell(cell)->size() * Ratio(), QImage::Format_RGB32);
-      expected.setDevicePixelRatio(Ratio());
-      expected.fill(Qt::white);
-      QPainter(&expected).drawImage(0, 0, Picture(file));
-      QVERIFY2(Shown(*form_->Cell(cell)) == expected, qPrintable(file));
+      QVERIFY2(Shown(*form_->Cell(cell)) == MarkInCell(*form_->Cell(cell), mark, Ratio()), mark);
+    }
+  }
+
+  // Moved to a screen of another ratio and back, the game window and the
+  // start screen show the drawings made for the screen they are on: the
+  // board, the marks already on it, an O that took the X's picture, the
+  // hand, and the start picture. Runs on two screens at 100 and 200 %.
+  void picturesFollowTheWindowsScreen() {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.size() != 2 ||
+        screens[0]->devicePixelRatio() * screens[1]->devicePixelRatio() != 2) {
+      if (qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS")) QFAIL("no two screens");
+      QSKIP("no two screens at 100 and 200 %");
+    }
+    window_->dialogs.answers = QStringList{QStringLiteral("mek r")};
+    window_->Type(QStringLiteral("`"));
+    window_->ClickCell(1);  // the computer answers in the centre
+    Start& start = window_->program->LoadStart();
+    window_->program->Show(start);
+    QScreen* const first = form_->screen();
+    for (QScreen* screen : {first, screens[first == screens[0]], first}) {
+      for (QWidget* window : std::initializer_list<QWidget*>{form_, &start}) {
+        window->move(screen->geometry().topLeft() + QPoint(20, 20));
+        QTRY_COMPARE(window->screen(), screen);
+      }
+      const qreal ratio = screen->devicePixelRatio();
+      QCOMPARE(form_->Op->picture().cacheKey(), form_->Xp->picture().cacheKey());
+      QCOMPARE(form_->TL->cursor().pixmap().devicePixelRatio(), ratio);
+      for (int cell : {1, 5}) {
+        QCOMPARE(Shown(*form_->Cell(cell)), MarkInCell(*form_->Cell(cell), "x-mark", ratio));
+      }
+      QCOMPARE(Shown(*form_->Image1), Drawing("board.jpg", "board@2x.jpg", ratio));
+      QCOMPARE(Shown(*start.Image1), Drawing("start.jpg", "start@2x.jpg", ratio));
     }
   }
 
