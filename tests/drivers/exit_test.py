@@ -66,7 +66,11 @@ class ExitRuns(screen.Driver):
             return screen.windows(title)
         window = screen.poll(found, LIMIT, f"window titled /{title}/")[0]
         place = screen.poll(lambda: screen.geometry(window), LIMIT, f"place of /{title}/")
-        time.sleep(0.5)  # let it draw
+        # A click lands only once the window is drawn: more than one colour.
+        picture = self.scratch / "window.png"
+        screen.poll(lambda: int(screen.run("convert", screen.grab(picture, place),
+                                           "-format", "%k", "info:")) > 1,
+                    LIMIT, f"/{title}/ drawn")
         return place
 
     def one_run(self, number, folder):
@@ -86,10 +90,16 @@ class ExitRuns(screen.Driver):
         # border leave the point inside the cell.
         self.step(f"run {number}: the click")
         screen.poll(output.exists, 30, "audio output opened")
-        time.sleep(0.5)
         client_top = y + height - CLIENT_HEIGHT
-        screen.click(x + TOP_LEFT_CELL[0], client_top + TOP_LEFT_CELL[1])
-        screen.poll(lambda: output.read_bytes().strip(b"\0"), 30, "click in the audio output")
+
+        def heard():
+            # A click that came before the sound was ready is clicked again.
+            screen.click(x + TOP_LEFT_CELL[0], client_top + TOP_LEFT_CELL[1])
+            try:
+                return screen.poll(lambda: output.read_bytes().strip(b"\0"), 2, "click")
+            except StepFailed:
+                return None
+        screen.poll(heard, 30, "click in the audio output")
         self.step(f"run {number}: the close box")
         self.program.check_running()
         # Timed from before the click, so that xdotool's own time counts
