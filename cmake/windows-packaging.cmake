@@ -19,6 +19,9 @@ set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/windows-package-names.cm
 # system's language where NSIS has it (Ukrainian among them), English
 # otherwise.
 set(CPACK_NSIS_EXECUTABLE "${CMAKE_CURRENT_LIST_DIR}/makensis-amd64-unicode")
+# The installer's script is the project's own NSIS.template.in, beside this
+# file, which CPack takes before its own.
+set(CPACK_MODULE_PATH "${CMAKE_CURRENT_LIST_DIR}")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_PACKAGE_NAME "Хрестики-нолики")
 set(CPACK_NSIS_DISPLAY_NAME "Хрестики-нолики")
