@@ -3,9 +3,11 @@
 #
 # The Windows player's two downloads, made by `cpack` in the Windows build
 # tree: khrestyky-<version>-win64.zip, one folder to unpack and run, and
-# khrestyky-<version>-win64-setup.exe, a 64-bit installer into Program
-# Files with a Start-menu shortcut and an entry in the list of installed
-# programs. Both hold what `cmake --install` lays out, stripped.
+# khrestyky-<version>-win64-setup.exe, a 64-bit installer with a
+# Start-menu shortcut and an entry in the list of installed programs: for
+# the player alone, into their own programs folder, or for all users,
+# into Program Files (NSIS.template.in). Both hold what `cmake --install`
+# lays out, stripped.
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_SYSTEM_NAME win64)
 set(CPACK_PACKAGE_FILE_NAME khrestyky-${PROJECT_VERSION}-win64)
@@ -22,7 +24,6 @@ set(CPACK_NSIS_EXECUTABLE "${CMAKE_CURRENT_LIST_DIR}/makensis-amd64-unicode")
 # The installer's script is the project's own NSIS.template.in, beside this
 # file, which CPack takes before its own.
 set(CPACK_MODULE_PATH "${CMAKE_CURRENT_LIST_DIR}")
-set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_PACKAGE_NAME "Хрестики-нолики")
 set(CPACK_NSIS_DISPLAY_NAME "Хрестики-нолики")
 # The program lies in the install folder itself, not in a bin\ below it.
@@ -39,15 +40,12 @@ set(CPACK_NSIS_MUI_WELCOMEFINISHPAGE_BITMAP "${PROJECT_SOURCE_DIR}/assets/instal
 # fonts and so refuses on Linux: the command is given whole instead.
 set(CPACK_NSIS_BRANDING_TEXT_CODE "BrandingText 'Хрестики-нолики'")
 # The last page offers to start the game, ticked: "Запустити
-# Хрестики-нолики" where the pages speak Ukrainian. CPack runs
-# $INSTDIR\<executables directory>\<program>, and the program lies in the
-# install folder itself. A silent install shows no pages and starts
-# nothing.
-set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+# Хрестики-нолики" where the pages speak Ukrainian. The script starts
+# $INSTDIR\<program> through the shell, as the signed-in user. A silent
+# install shows no pages and starts nothing.
 set(CPACK_NSIS_MUI_FINISHPAGE_RUN khrestyky.exe)
 set(CPACK_NSIS_INSTALLED_ICON_NAME khrestyky.exe)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 # The size that the list of installed programs shows, in KiB: that of the
 # installer's one section, which makensis adds up from its files. CPack
 # writes these commands into a quoted CMake string as they stand: hence the
