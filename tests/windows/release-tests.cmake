@@ -56,3 +56,9 @@ add_test(NAME windows_program_icon
           -Dscratch=${CMAKE_CURRENT_BINARY_DIR}/program-icon
           -P ${CMAKE_CURRENT_LIST_DIR}/program-icon.cmake)
 set_tests_properties(windows_program_icon PROPERTIES LABELS windows-release)
+
+# The program file's one manifest, read back out of khrestyky.exe.
+add_test(NAME windows_program_manifest
+  COMMAND ${CMAKE_COMMAND} -Dprogram=$<TARGET_FILE:khrestyky>
+          -P ${CMAKE_CURRENT_LIST_DIR}/program-manifest.cmake)
+set_tests_properties(windows_program_manifest PROPERTIES LABELS windows-release)
