@@ -62,3 +62,13 @@ add_test(NAME windows_program_manifest
   COMMAND ${CMAKE_COMMAND} -Dprogram=$<TARGET_FILE:khrestyky>
           -P ${CMAKE_CURRENT_LIST_DIR}/program-manifest.cmake)
 set_tests_properties(windows_program_manifest PROPERTIES LABELS windows-release)
+
+# What the installer's last page runs to start the game, read from its
+# compiled script: the shell, never the game as the installer's child.
+add_test(NAME windows_installer_finish_page
+  COMMAND ${CMAKE_COMMAND} -Dmakensis=${PROJECT_SOURCE_DIR}/cmake/makensis-amd64-unicode
+          -Dscript=${PROJECT_BINARY_DIR}/_CPack_Packages/win64/NSIS/project.nsi
+          -Dsetup=${PROJECT_BINARY_DIR}/khrestyky-${PROJECT_VERSION}-win64-setup.exe
+          -Dscratch=${CMAKE_CURRENT_BINARY_DIR}/finish-page
+          -P ${CMAKE_CURRENT_LIST_DIR}/finish-page.cmake)
+set_tests_properties(windows_installer_finish_page PROPERTIES LABELS windows-release)
