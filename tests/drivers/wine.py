@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
 # SPDX-License-Identifier: MIT
-"""Wine for the test drivers: a prefix of a driver's own, and what wine's
-trace of the loaded DLLs says.
+"""Wine for the test drivers: a prefix of a driver's own, its registry, and
+what wine's trace of the loaded DLLs says.
 
 Wine's other settings (WINEARCH, WINEDEBUG, WINEDLLOVERRIDES) come from the
 environment, as CTest gives them.
@@ -15,6 +15,8 @@ from screen import LIMIT, StepFailed, run
 
 # The file by which a prefix is known as one that these drivers made.
 MARK = "made-by-khrestyky-test"
+# Where wine keeps the registry's hives: HKCU and HKLM.
+HIVES = {"HKCU": "user.reg", "HKLM": "system.reg"}
 
 
 class Prefix:
@@ -34,10 +36,12 @@ class Prefix:
         self.environment["WINEPREFIX"] = str(self.path)
         self.owned = False
 
-    def make(self, fresh=False, log_pixels=None):
+    def make(self, fresh=False, log_pixels=None, windows=None):
         """Makes the prefix unless it is there; with fresh, makes it anew.
         A new prefix takes the display scaling of log_pixels, in dots per
-        inch (96 is 100 %), when it is given."""
+        inch (96 is 100 %), and reports the Windows named as winecfg names
+        it (win10, win81, win7), when they are given: wine 8 reports
+        Windows 7 unless told otherwise, and the installer refuses it."""
         made_here = (self.path / MARK).exists()
         if not made_here and self.path.exists() and any(self.path.iterdir()):
             raise StepFailed(f"{self.path} holds something that these tests did not make, "
@@ -54,6 +58,9 @@ class Prefix:
         if log_pixels:
             self.run("display scaling", "reg", "add", r"HKCU\Control Panel\Desktop",
                      "/v", "LogPixels", "/t", "REG_DWORD", "/d", log_pixels, "/f")
+        if windows:
+            self.run(f"Windows version {windows}", "reg", "add", r"HKCU\Software\Wine",
+                     "/v", "Version", "/d", windows, "/f")
 
     def run(self, name, *arguments, limit=LIMIT):
         """A Windows program run to its end as a step of the driver, then
@@ -70,11 +77,46 @@ class Prefix:
         run(self.wineserver, "-k", check=False, env=self.environment)
         run(self.wineserver, "-w", env=self.environment)
 
+    def key(self, hive, key):
+        """The values of a registry key, by name ("" for the default value),
+        as the prefix's registry file holds them when its server has ended:
+        strings decoded, other values as written. None when there is no
+        such key."""
+        header = "[" + key.replace("\\", "\\\\").lower() + "]"
+        values, found = {}, False
+        for line in (self.path / HIVES[hive]).read_text(errors="replace").splitlines():
+            if line.lower().startswith(header):
+                found = True
+            elif found and line.startswith("["):
+                break
+            elif found and (match := re.match(r'^(@|"((?:[^"\\]|\\.)*)")=(.*)$', line)):
+                name = "" if match.group(1) == "@" else registry_string(match.group(2))
+                value = match.group(3)
+                values[name] = registry_string(value[1:-1]) if value.startswith('"') else value
+        return values if found else None
+
+    def keys(self, hive):
+        """The names of every key of a hive, as its file writes them."""
+        text = (self.path / HIVES[hive]).read_text(errors="replace")
+        return [registry_string(name) for name in re.findall(r"^\[(.*)\] \d+$", text, re.M)]
+
     def unix_path(self, windows_path):
         """Where a Windows path of the prefix lies on this machine."""
         drive, _, rest = windows_path.partition(":")
         root = (self.path / "dosdevices" / f"{drive.lower()}:").resolve()
         return root.joinpath(*[part for part in rest.split("\\") if part])
+
+
+def registry_string(text):
+    """A string as wine's registry files write it: backslashes and quotes
+    escaped, a character beyond ASCII as \\x and up to four hexadecimal
+    digits (four when a hexadecimal digit follows)."""
+    def character(match):
+        escape = match.group(1)
+        if escape.startswith("x"):
+            return chr(int(escape[1:], 16))
+        return {"n": "\n", "r": "\r", "t": "\t", "0": "\0"}.get(escape, escape)
+    return re.sub(r"\\(x[0-9a-fA-F]{1,4}|.)", character, text)
 
 
 def loaded_dlls(trace):
