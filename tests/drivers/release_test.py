@@ -9,8 +9,10 @@
         the zip, unpacked: every DLL shipped must be loaded, and every DLL
         loaded that is not Windows's own must come from the unpacked folder
     release_test.py installer --package SETUP --version VERSION [--log-pixels DPI] COMMON
-        the installer, into Program Files and into a folder given with /D=,
-        played and uninstalled; then run by hand, page by page
+        the installer, silently: for the current user into their own
+        programs folder, where the game is played, for all users into
+        Program Files, and into a folder given with /D=, each uninstalled
+        with nothing left; then run by hand, page by page
     COMMON: --prefix FOLDER --wine WINE64 --wineserver WINESERVER --out FOLDER
 
 Each test plays in a wine prefix of its own, which it makes in the folder
@@ -39,12 +41,19 @@ import screen  # noqa: E402
 import wine  # noqa: E402
 from screen import LIMIT, StepFailed  # noqa: E402
 
-# Where the installer lists the game among the installed programs, as wine
-# keeps it: the registry file and the key.
-UNINSTALL_HIVE = "system.reg"
-UNINSTALL_KEY = r"[Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Khrestyky]"
+# The game's name, and the keys where the installer lists it among the
+# installed programs and keeps its folder: under HKCU for an install for
+# the current user, under HKLM for one for all users.
+NAME = "Хрестики-нолики"
+UNINSTALL_KEY = r"Software\Microsoft\Windows\CurrentVersion\Uninstall\Khrestyky"
+FOLDER_KEY = r"Software\The Khrestyky-nolyky developers\Khrestyky"
+PROGRAM_FILES = r"C:\Program Files\Khrestyky"
+CHOSEN_FOLDER = r"C:\Ігри\Хрестики нолики"
+# NSIS takes the rest of its command line after /D= unquoted, and wine
+# would quote an argument that holds a blank: so the folder comes in two.
+CHOSEN_FOLDER_ARGUMENTS = [r"/D=C:\Ігри\Хрестики", "нолики"]
 # The installer's windows, not the game's.
-INSTALLER_TITLE = "Хрестики-нолики"
+INSTALLER_TITLE = NAME
 MOST_PAGES = 12
 # A page is drawn when it has looked the same for this long; a new page
 # differs from the last by more than NEW_PAGE.
@@ -129,60 +138,43 @@ class Release(screen.Driver):
               "Windows's own from elsewhere")
 
     def installer(self):
-        """The installer in a fresh prefix, at the scaling given and the
-        environment's language: silently into Program Files, where the game
-        is played and then uninstalled; then into a folder given with /D=;
-        then by hand."""
+        """The installer in a fresh prefix that reports Windows 10, at the
+        scaling given and in the environment's language, silently: for the
+        current user, into their own programs folder, where the game is
+        played; for all users (/ALLUSERS), into Program Files; and for the
+        current user into a folder given with /D=. Each is uninstalled as
+        the list of installed programs says, with nothing left. Last, by
+        hand."""
         setup = Path(self.options.package)
+        version = self.options.version
         self.check_locale()
-        self.prefix.make(fresh=True, log_pixels=self.options.log_pixels)
+        self.prefix.make(fresh=True, log_pixels=self.options.log_pixels, windows="win10")
         scale = (self.options.log_pixels or 96) / 96
         print(f"the prefix: {round(scale * 100)} % scaling")
 
         self.prefix.run("installer", setup, "/S")
-        drive = self.prefix.path / "drive_c"
-        installed = drive / "Program Files" / "Khrestyky"
-        menu = drive / "ProgramData" / "Microsoft" / "Windows" / "Start Menu" / "Programs"
-        self.check((installed / "khrestyky.exe").is_file(),
-                   r"no khrestyky.exe in Program Files\Khrestyky")
-        shortcuts = list(menu.rglob("Хрестики-нолики.lnk"))
-        self.check(shortcuts, "no Start-menu shortcut named Хрестики-нолики")
-        target = "C:\\Program Files\\Khrestyky\\khrestyky.exe"
-        self.check(target.encode("utf-16-le") in shortcuts[0].read_bytes()
-                   or target.encode() in shortcuts[0].read_bytes(),
-                   "the shortcut does not name the installed khrestyky.exe")
-        self.check_uninstall_entry()
-        print(f"installed: the program in Program Files\\Khrestyky, the shortcut "
-              f"\"{shortcuts[0].relative_to(menu)}\" and the entry \"Хрестики-нолики\" "
-              "in the list of installed programs")
-
-        self.play("installed-by-setup-round", installed / "khrestyky.exe", "--scale", scale,
+        place = self.check_install("HKCU", self.local_programs(), version)
+        self.play("installed-by-setup-round", place / "khrestyky.exe", "--scale", scale,
                   "--console", "--decimal-comma", "--help-window",
                   "--screenshot", self.out / "windows-setup-played.png")
+        self.uninstall("HKCU")
+        self.check_nothing_left(place)
 
-        self.prefix.run("uninstaller", r"C:\Program Files\Khrestyky\Uninstall.exe", "/S")
-        self.check(not installed.exists(),
-                   f"the install folder is left: {list(installed.rglob('*'))[:5]}")
-        self.check(not shortcuts[0].exists(), "the shortcut is left")
-        self.check(not self.uninstall_entry(), "the uninstall entry is left")
+        self.prefix.run("installer for all users", setup, "/S", "/ALLUSERS")
+        place = self.check_install("HKLM", PROGRAM_FILES, version)
+        self.uninstall("HKLM")
+        self.check_nothing_left(place)
 
-        # NSIS takes the rest of its command line after /D= unquoted, and
-        # wine would quote an argument that holds a blank: so the folder
-        # comes in two.
-        self.prefix.run("installer into a chosen folder", setup, "/S", r"/D=C:\Ігри\Хрестики",
-                        "нолики")
-        chosen = drive / "Ігри" / "Хрестики нолики"
-        self.check((chosen / "khrestyky.exe").is_file(),
-                   r"/D= did not install into C:\Ігри\Хрестики нолики")
-        self.prefix.run("uninstaller of the chosen folder",
-                        r"C:\Ігри\Хрестики нолики\Uninstall.exe", "/S")
-        self.check(not chosen.exists(), "the chosen install folder is left")
-        print("installed, played and uninstalled, into Program Files and a chosen folder, "
-              "with nothing left")
+        self.prefix.run("installer into a chosen folder", setup, "/S", *CHOSEN_FOLDER_ARGUMENTS)
+        place = self.check_install("HKCU", CHOSEN_FOLDER, version)
+        self.uninstall("HKCU")
+        self.check_nothing_left(place)
+        print("installed for the current user, for all users and into a chosen folder, "
+              "and uninstalled, with nothing left")
 
         self.install_by_hand(setup)
-        self.prefix.run("uninstaller after the installer by hand",
-                        r"C:\Program Files\Khrestyky\Uninstall.exe", "/S")
+        self.check_install("HKCU", self.local_programs(), version)
+        self.uninstall("HKCU")
 
     def check_locale(self):
         """Wine takes a new prefix's language from LANG, and without the
@@ -195,13 +187,13 @@ class Release(screen.Driver):
                        "prefix's language from: make it with localedef (Debian's locales)")
         print(f"the language: LANG={language}")
 
-    def install_by_hand(self, setup):
+    def install_by_hand(self, setup, pictures="windows-installer-page"):
         """The installer as a player runs it, pressing Return on each page
         for its default button, up to the last page: its box, ticked, starts
         the game, whose start screen must appear. Each page is kept as a
-        screenshot in the --out folder."""
+        screenshot in the --out folder, named pictures-N.png. The pages."""
         self.step("installer by hand")
-        for old in self.out.glob("windows-installer-page-*.png"):
+        for old in self.out.glob(f"{pictures}-*.png"):
             old.unlink()
         installer = screen.Program([self.wine, setup], self.scratch / "installer.log",
                                    env=self.prefix.environment)
@@ -223,11 +215,12 @@ class Release(screen.Driver):
             place, page = seen
             pages += 1
             self.check(pages <= MOST_PAGES, f"more than {MOST_PAGES} pages")
-            page = Path(shutil.copy(page, self.out / f"windows-installer-page-{pages}.png"))
+            page = Path(shutil.copy(page, self.out / f"{pictures}-{pages}.png"))
             self.press_default(place)
         print(f"after {pages} pages the last page's box started the game")
         installer.end()
         self.prefix.end()
+        return pages
 
     @staticmethod
     def press_default(place):
@@ -263,30 +256,87 @@ class Release(screen.Driver):
         return screen.poll(seen, max(round(limit), 0),
                            "installer page after the last, nor the game's start screen,")
 
-    def uninstall_entry(self):
-        """The entry in the list of installed programs, as wine keeps it:
-        text with \\x escapes for what is not ASCII."""
-        lines, found = [], False
-        hive = self.prefix.path / UNINSTALL_HIVE
-        for line in hive.read_text(errors="replace").splitlines():
-            if line.startswith(UNINSTALL_KEY):
-                found = True
-            elif found and line.startswith("["):
-                break
-            elif found and line.startswith('"'):
-                lines.append(line)
-        return lines
+    # --- what an install leaves -------------------------------------------
 
-    def check_uninstall_entry(self):
-        entry = self.uninstall_entry()
-        for line in (r'"DisplayName"="\x425\x440\x435\x441\x442\x438\x43a\x438-\x43d\x43e\x43b\x438\x43a\x438"',
-                     f'"DisplayVersion"="{self.options.version}"',
-                     r'"DisplayIcon"="C:\\Program Files\\Khrestyky\\khrestyky.exe"',
-                     '"Publisher"="The Khrestyky-nolyky developers"',
-                     r'"UninstallString"="\"C:\\Program Files\\Khrestyky\\Uninstall.exe\""'):
-            self.check(line in entry, f"the uninstall entry lacks {line}: {entry}")
-        self.check(any(line.startswith('"EstimatedSize"=dword:') for line in entry),
-                   "the uninstall entry has no size")
+    def entries(self):
+        """The game's entries in the lists of installed programs, by hive;
+        printed, as the player would see them listed."""
+        entries = {hive: entry for hive in wine.HIVES
+                   if (entry := self.prefix.key(hive, UNINSTALL_KEY))}
+        for hive, entry in entries.items():
+            print(f"  listed in {hive}: {entry.get('DisplayName')} {entry.get('DisplayVersion')}, "
+                  f"uninstalled by {entry.get('UninstallString')}")
+        if not entries:
+            print(f"  {NAME} is not listed")
+        return entries
+
+    def local_programs(self):
+        """The game's folder in the current user's own programs folder."""
+        folders = self.prefix.key(
+            "HKCU", r"Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders")
+        self.check(folders and "Local AppData" in folders, "the prefix names no Local AppData")
+        return folders["Local AppData"] + r"\Programs\Khrestyky"
+
+    def start_menu(self, hive):
+        """The Start-menu folder of the current user (HKCU) or of all users
+        (HKLM)."""
+        drive = self.prefix.path / "drive_c"
+        if hive == "HKLM":
+            return drive / "ProgramData" / "Microsoft" / "Windows" / "Start Menu" / "Programs"
+        roaming = next((drive / "users").glob("*/AppData/Roaming"))
+        return roaming / "Microsoft" / "Windows" / "Start Menu" / "Programs"
+
+    def check_install(self, hive, folder, version):
+        """One entry in the lists of installed programs, in the hive of the
+        install's mode, for this folder and version; the folder kept there;
+        the game in the folder, and its shortcut in the mode's Start menu.
+        The folder on this machine."""
+        print(f"installed {version} into {folder}:")
+        entries = self.entries()
+        self.check(list(entries) == [hive],
+                   f"the game is listed in {sorted(entries) or 'no hive'}, not in {hive} alone")
+        entry = entries[hive]
+        mode = "/AllUsers" if hive == "HKLM" else "/CurrentUser"
+        for name, value in (("DisplayName", NAME), ("DisplayVersion", version),
+                            ("DisplayIcon", folder + r"\khrestyky.exe"),
+                            ("Publisher", "The Khrestyky-nolyky developers"),
+                            ("UninstallString", f'"{folder}\\Uninstall.exe" {mode}')):
+            self.check(entry.get(name) == value,
+                       f"the entry's {name} is {entry.get(name)!r}, not {value!r}")
+        self.check(entry.get("EstimatedSize", "").startswith("dword:"), "the entry has no size")
+        kept = self.prefix.key(hive, FOLDER_KEY)
+        self.check(kept and kept.get("") == folder, f"the folder kept is {kept}, not {folder}")
+        place = self.prefix.unix_path(folder)
+        self.check((place / "khrestyky.exe").is_file(), f"no khrestyky.exe in {folder}")
+        shortcut = self.start_menu(hive) / NAME / f"{NAME}.lnk"
+        self.check(shortcut.is_file(), f"no Start-menu shortcut {shortcut}")
+        # A shortcut names its target in Unicode, or, as wine writes it, in
+        # the system's ANSI code page.
+        code_page = self.prefix.key("HKLM", r"System\CurrentControlSet\Control\Nls\CodePage")
+        target = folder + r"\khrestyky.exe"
+        self.check(any(target.encode(code) in shortcut.read_bytes()
+                       for code in ("utf-16-le", f"cp{code_page['ACP']}")),
+                   f"the shortcut does not name {target}")
+        return place
+
+    def uninstall(self, hive):
+        """The uninstaller, silently, as the entry in the list of installed
+        programs names it."""
+        command = self.prefix.key(hive, UNINSTALL_KEY)["UninstallString"]
+        match = re.fullmatch(r'"([^"]+)"(.*)', command)
+        self.check(match, f"the uninstall command is no quoted program: {command}")
+        self.prefix.run("uninstaller", match.group(1), *match.group(2).split(), "/S")
+
+    def check_nothing_left(self, place):
+        """The folder, the shortcuts and the game's registry keys are gone."""
+        print("uninstalled:")
+        self.entries()
+        self.check(not place.exists(), f"the install folder is left: {list(place.rglob('*'))[:5]}")
+        for hive in wine.HIVES:
+            menu = self.start_menu(hive) / NAME
+            self.check(not menu.exists(), f"the Start-menu folder is left: {menu}")
+            left = [key for key in self.prefix.keys(hive) if "khrestyky" in key.lower()]
+            self.check(not left, f"keys left in {hive}: {left}")
 
 
 def parse():
