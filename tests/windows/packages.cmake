@@ -3,9 +3,10 @@
 #
 # Packs the build's downloads with CPack when one of them is missing or
 # older than a program it holds, so that the release tests play what this
-# build made; then each must be there.
+# build made; then each must be there. CPack gets the arguments given, if
+# any, after its configuration.
 #   cmake -Dcpack=CPACK -Dconfig=CPackConfig.cmake -Dpackages=PACKAGE;...
-#         -Dprograms=PROGRAM;... -P packages.cmake
+#         -Dprograms=PROGRAM;... [-Darguments=ARGUMENT;...] -P packages.cmake
 set(stale)
 foreach(package IN LISTS packages)
   foreach(program IN LISTS programs)
@@ -24,7 +25,7 @@ endif()
 list(JOIN stale ", " stale)
 message(STATUS "Missing or older than the program: ${stale}; packing")
 get_filename_component(build "${config}" DIRECTORY)
-execute_process(COMMAND ${cpack} --config ${config} WORKING_DIRECTORY ${build}
+execute_process(COMMAND ${cpack} --config ${config} ${arguments} WORKING_DIRECTORY ${build}
                 RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "cpack failed (${status})")

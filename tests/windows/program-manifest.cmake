@@ -32,6 +32,7 @@ if(elements MATCHES "supportedOS Id=\"{(35138b9a|4a2f28e3|1f676c76)")
   message(FATAL_ERROR "The program's manifest names a Windows older than 10:\n${manifest}")
 endif()
 if(elements MATCHES "dpiAware")
-  message(FATAL_ERROR "The program's manifest sets a DPI awareness, which is Qt's to set:\n${manifest}")
+  message(FATAL_ERROR
+          "The program's manifest sets a DPI awareness, which is Qt's to set:\n${manifest}")
 endif()
 message("${elements}")
