@@ -55,11 +55,14 @@ CHOSEN_FOLDER_ARGUMENTS = [r"/D=C:\Ігри\Хрестики", "нолики"]
 # The installer's windows, not the game's.
 INSTALLER_TITLE = NAME
 MOST_PAGES = 12
-# A page is drawn when it has looked the same for this long; a new page
-# differs from the last by more than NEW_PAGE.
+# A page is drawn when it has looked the same for this long, but for a
+# blinking caret (the folder's field on the folder page), which changes a
+# page by less than STEADY; a new page differs from the last by more than
+# NEW_PAGE.
 STEADY_SECONDS = 0.5
-STEADY, NEW_PAGE = 0.002, 0.02
-# How long a page may take to follow the key that leaves the last one.
+STEADY, NEW_PAGE = 0.012, 0.02
+# How long a page may take to follow the key that leaves the last one; the
+# first, the installer's start, has the whole limit.
 PAGE_LIMIT = 30
 
 
@@ -201,7 +204,8 @@ class Release(screen.Driver):
         page, pages, place = None, 0, None
         while True:
             try:
-                seen = self.next_page(page, min(PAGE_LIMIT, deadline - time.monotonic()))
+                limit = PAGE_LIMIT if place else LIMIT
+                seen = self.next_page(page, min(limit, deadline - time.monotonic()))
             except StepFailed:
                 # A key that came before the page took the keyboard is
                 # lost: the same page is pressed once more, within the
