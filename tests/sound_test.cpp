@@ -105,11 +105,8 @@ TEST(SearchPath, FindsTheFirstFileAlongTheFolders) {
     SCOPED_TRACE(c.stored_name);
     TempFolder root;
     for (const auto& file : c.files) {
-      if (file.ends_with('/')) {
-        std::filesystem::create_directories(root.path() / file);
-      } else {
-        root.Write(file, "sound");
-      }
+      if (file.ends_with('/')) std::filesystem::create_directories(root.path() / file);
+      else root.Write(file, "sound");
     }
     const auto found = SearchPath::ForProgramIn(root.path() / "usr/bin").Find(c.stored_name);
     EXPECT_EQ(found.empty() ? "" : std::filesystem::relative(found, root.path()).generic_string(),
@@ -140,8 +137,10 @@ TEST(NoAudioDevice, EveryPlayerStaysSilentAndCountsItsStarts) {
 // alone: SDL would turn Ctrl+C and a request to end into events that the
 // game never reads, and the program would no longer end on them. The click
 // plays to its end while the loss still sounds: each player has a channel
-// of its own.
-TEST(ShippedSounds, LoadQuietlyAndPlayEachOnItsOwnChannel) {
+// of its own. The audio output belongs to the players, not to the sound
+// module: the last player's end closes it, and SDL's audio with it, long
+// before the module is unloaded; the next player opens it again.
+TEST(ShippedSounds, PlayEachOnItsOwnChannelWhileAPlayerLives) {
   const auto handler_of = [](int signal) {
     const auto handler = std::signal(signal, SIG_DFL);
     std::signal(signal, handler);
@@ -149,20 +148,28 @@ TEST(ShippedSounds, LoadQuietlyAndPlayEachOnItsOwnChannel) {
   };
   const auto interrupt = handler_of(SIGINT);
   const auto terminate = handler_of(SIGTERM);
-  testing::internal::CaptureStderr();
-  MediaPlayer loss(kShippedSounds[1].stored_name, 1);
-  MediaPlayer click(kShippedSounds[0].stored_name, 1);
-  MediaPlayer track(kShippedSounds[2].stored_name, 0);
-  for (MediaPlayer* player : {&loss, &click, &track}) player->Load(BuildTree());
-  ASSERT_TRUE(loss.loaded() && click.loaded() && track.loaded());
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-  EXPECT_EQ(handler_of(SIGINT), interrupt);
-  EXPECT_EQ(handler_of(SIGTERM), terminate);
+  for (int round = 1; round <= 2; ++round) {
+    SCOPED_TRACE(round);
+    {
+      testing::internal::CaptureStderr();
+      MediaPlayer loss(kShippedSounds[1].stored_name, 1);
+      auto click = std::make_unique<MediaPlayer>(kShippedSounds[0].stored_name, 1);
+      MediaPlayer track(kShippedSounds[2].stored_name, 0);
+      for (MediaPlayer* player : {&loss, click.get(), &track}) player->Load(BuildTree());
+      ASSERT_TRUE(loss.loaded() && click->loaded() && track.loaded());
+      EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+      EXPECT_EQ(handler_of(SIGINT), interrupt);
+      EXPECT_EQ(handler_of(SIGTERM), terminate);
 
-  loss.Play();
-  click.Play();
-  ASSERT_TRUE(Eventually([&click] { return !click.playing(); }));
-  EXPECT_TRUE(loss.playing());
+      loss.Play();
+      click->Play();
+      ASSERT_TRUE(Eventually([&click] { return !click->playing(); }));
+      EXPECT_TRUE(loss.playing());
+      click.reset();
+      EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "closed while a player was left";
+    }
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "left open when the last player ended";
+  }
 }
 
 // SDL's allocator, with its next reallocation of a block made to fail
@@ -272,25 +279,6 @@ TEST_F(OwnSound, ConvertedSoundsPlayTheirWholeLength) {
   EXPECT_TRUE(repeated.playing());
 }
 
-// The audio output belongs to the players, not to the sound module: the
-// last player's end closes it, and SDL's audio with it, long before the
-// module is unloaded; the next player opens it again.
-TEST(AudioOutput, ClosesWithTheLastPlayerAndOpensWithTheNext) {
-  for (int round = 1; round <= 2; ++round) {
-    SCOPED_TRACE(round);
-    {
-      MediaPlayer loss(kShippedSounds[1].stored_name, 1);
-      auto click = std::make_unique<MediaPlayer>(kShippedSounds[0].stored_name, 1);
-      for (MediaPlayer* player : {&loss, click.get()}) player->Load(BuildTree());
-      ASSERT_TRUE(click->loaded() && loss.loaded());
-      click->Play();
-      click.reset();
-      EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "closed while a player was left";
-    }
-    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "left open when the last player ended";
-  }
-}
-
 // The program runs as a copy of this test in a folder whose name holds
 // bytes that are no UTF-8, with a sound and the sound module beside it:
 // it must find both.
@@ -307,11 +295,10 @@ TEST(SoundFolder, NamedInBytesThatAreNoUtf8) {
   TempFolder root;
   const auto folder = root.path() / "\xff\xfe-\xe8\xe0\xf0";  // Windows-1251 bytes too
   const std::filesystem::path build = KHRESTYKY_PROGRAM_FOLDER;
-  std::filesystem::create_directories(folder / "data" / "media");
-  std::filesystem::create_directories((folder / KHRESTYKY_SOUND_MODULE).parent_path());
-  std::filesystem::copy_file(build / "data" / "media" / "click.wav",
-                             folder / "data" / "media" / "click.wav");
-  std::filesystem::copy_file(build / KHRESTYKY_SOUND_MODULE, folder / KHRESTYKY_SOUND_MODULE);
+  for (const std::filesystem::path file : {"data/media/click.wav", KHRESTYKY_SOUND_MODULE}) {
+    std::filesystem::create_directories((folder / file).parent_path());
+    std::filesystem::copy_file(build / file, folder / file);
+  }
   std::filesystem::copy_file("/proc/self/exe", folder / "copy");
   const std::string command = "KHRESTYKY_IN_OTHER_FOLDER=1 '" + (folder / "copy").native() +
                               "' --gtest_filter=SoundFolder.*";
