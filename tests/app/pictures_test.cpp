@@ -6,7 +6,6 @@
 // the drawing made for it, also where one control hands it to another. It
 // runs once more on two screens at 100 and 200 % (tests/app/two-screens),
 // where the windows go from one to the other.
-#include <QFile>
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
@@ -59,91 +58,63 @@ class PicturesTest : public GameWindowTest {
   qreal Ratio() const { return form_->devicePixelRatio(); }
 
  private slots:
-  // The ratio that the run asks for, where it names one: at 100 % by
-  // mistake every check below would pass on the 1x pictures.
-  void screenHasTheRatioAskedFor() {
-    const QByteArray asked = qgetenv("KHRESTYKY_PIXEL_RATIO");
-    if (asked.isEmpty()) QSKIP("no ratio asked for");
-    QCOMPARE(Ratio(), asked.toDouble());
-  }
-
-  // The first click's X and the reply's O, copied from the templates, are
-  // the mark files over the window's white, cut at the cell's edges: at
-  // 200 % the 2x drawings with their smooth edges, not the GIFs enlarged.
-  void cellsShowTheirMarkPixelForPixel() {
+  // The game window and the start screen show the drawings made for the
+  // screen they are on: the board, the marks on it, the hand and the start
+  // picture; at 200 % the 2x drawings, the marks' with their smooth edges,
+  // not the 1x ones enlarged. The X and the O are copied from the templates
+  // and stay as they are when "mek r" gives the O's template the X's
+  // picture. On two screens at 100 and 200 %, the windows go to the other
+  // screen and back.
+  void picturesAreTheDrawingsForTheirScreen() {
     if (Ratio() != 1 && Ratio() != 2) QSKIP("between whole ratios every picture is scaled");
-    window_->ClickCell(1);
-    for (const auto& [cell, mark] : {std::pair{1, "x-mark"}, {5, "o-mark"}}) {
-      QVERIFY2(Shown(*form_->Cell(cell)) == MarkInCell(*form_->Cell(cell), mark, Ratio()), mark);
+    QScreen* const first = form_->screen();
+    QList<QScreen*> stops{first};
+    if (qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS")) {
+      const QList<QScreen*> screens = QGuiApplication::screens();
+      QVERIFY2(screens.size() == 2 && screens[0]->devicePixelRatio() * screens[1]->devicePixelRatio() == 2,
+               "no two screens at 100 and 200 %");
+      stops << screens[first == screens[0]] << first;
     }
-  }
-
-  // Moved to a screen of another ratio and back, the game window and the
-  // start screen show the drawings made for the screen they are on: the
-  // board, the marks already on it, an O that took the X's picture, the
-  // hand, and the start picture. Runs on two screens at 100 and 200 %.
-  void picturesFollowTheWindowsScreen() {
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    if (screens.size() != 2 ||
-        screens[0]->devicePixelRatio() * screens[1]->devicePixelRatio() != 2) {
-      if (qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS")) QFAIL("no two screens");
-      QSKIP("no two screens at 100 and 200 %");
-    }
+    window_->ClickCell(1);  // the computer answers in the centre
     window_->dialogs.answers = QStringList{QStringLiteral("mek r")};
     window_->Type(QStringLiteral("`"));
-    window_->ClickCell(1);  // the computer answers in the centre
     Start& start = window_->program->LoadStart();
     window_->program->Show(start);
-    QScreen* const first = form_->screen();
-    for (QScreen* screen : {first, screens[first == screens[0]], first}) {
+    for (QScreen* screen : stops) {
       for (QWidget* window : std::initializer_list<QWidget*>{form_, &start}) {
         window->move(screen->geometry().topLeft() + QPoint(20, 20));
         QTRY_COMPARE(window->screen(), screen);
       }
       const qreal ratio = screen->devicePixelRatio();
       QCOMPARE(form_->Op->picture().cacheKey(), form_->Xp->picture().cacheKey());
-      QCOMPARE(form_->TL->cursor().pixmap().devicePixelRatio(), ratio);
-      for (int cell : {1, 5}) {
-        QCOMPARE(Shown(*form_->Cell(cell)), MarkInCell(*form_->Cell(cell), "x-mark", ratio));
+      // The hand's hot spot is its fingertip, in layout pixels, whatever
+      // drawing of the hand Windows scales to the screen.
+      const QCursor hand = form_->TL->cursor();
+      QCOMPARE(hand.pixmap().devicePixelRatio(), ratio);
+      QCOMPARE(hand.pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+               Picture(ratio > 1 ? "hand@2x.cur" : "hand.cur").convertToFormat(QImage::Format_ARGB32));
+      QCOMPARE(hand.hotSpot(), QPoint(5, 1));
+      for (const auto& [cell, mark] : {std::pair{1, "x-mark"}, {5, "o-mark"}}) {
+        QCOMPARE(Shown(*form_->Cell(cell)), MarkInCell(*form_->Cell(cell), mark, ratio));
       }
       QCOMPARE(Shown(*form_->Image1), Drawing("board.jpg", "board@2x.jpg", ratio));
       QCOMPARE(Shown(*start.Image1), Drawing("start.jpg", "start@2x.jpg", ratio));
     }
   }
 
-  // At 100 and 200 % the board is its file pixel for pixel. At 150 % it
-  // is the 2x drawing scaled down: far nearer that than the 1x one
-  // scaled up, which blurs every line.
-  void boardIsTheDrawingForTheScreen() {
+  // At 150 % the board is the 2x drawing scaled down: far nearer that than
+  // the 1x one scaled up, which blurs every line.
+  void boardAt150IsTheSharpDrawingScaledDown() {
+    if (Ratio() != 1.5) QSKIP("at whole ratios the board is its file pixel for pixel");
     const QImage shown = Shown(*form_->Image1);
-    const QImage blunt = Picture(QStringLiteral("board.jpg"));
-    const QImage sharp = Picture(QStringLiteral("board@2x.jpg"));
-    if (Ratio() == 1 || Ratio() == 2) {
-      QCOMPARE(shown, (Ratio() == 1 ? blunt : sharp).convertToFormat(QImage::Format_RGB32));
-      return;
-    }
     const auto gapFrom = [&shown](const QImage& image) {
       return MeanGap(shown,
                      image.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     };
-    const double fromSharp = gapFrom(sharp), fromBlunt = gapFrom(blunt);
+    const double fromSharp = gapFrom(Picture(QStringLiteral("board@2x.jpg")));
+    const double fromBlunt = gapFrom(Picture(QStringLiteral("board.jpg")));
     QVERIFY2(fromSharp * 2 < fromBlunt,
              qPrintable(QStringLiteral("mean gap %1 from 2x, %2 from 1x").arg(fromSharp).arg(fromBlunt)));
-  }
-
-  // Over what can be clicked the cursor is the hand drawn for the screen,
-  // and a click lands on its fingertip: its hot spot, in the picture's own
-  // pixels, is the one its file gives, which Windows scales with it.
-  void handPointsWithItsFingertip() {
-    const int k = Ratio() > 1 ? 2 : 1;
-    QFile file(k > 1 ? QStringLiteral(":/pictures/hand@2x.cur") : QStringLiteral(":/pictures/hand.cur"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray cursor = file.readAll();
-    QImage drawn = QImage::fromData(cursor, "cur").convertToFormat(QImage::Format_ARGB32);
-    drawn.setDevicePixelRatio(k);
-    const QCursor hand = form_->TL->cursor();
-    QCOMPARE(hand.pixmap().toImage().convertToFormat(QImage::Format_ARGB32), drawn);
-    QCOMPARE(hand.hotSpot() * k, QPoint(uchar(cursor[10]), uchar(cursor[12])));
   }
 };
 
