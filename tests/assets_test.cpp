@@ -43,20 +43,6 @@ qsizetype Le32(const QByteArray& b, qsizetype at) {
   return uchar(b[at]) | uchar(b[at + 1]) << 8 | uchar(b[at + 2]) << 16 | uchar(b[at + 3]) << 24;
 }
 
-TEST(Pictures, JpegsAreProgressiveAndTwiceAsLargeAt2x) {
-  const std::pair<const char*, QSize> cases[] = {
-      {"board", {296, 302}},      {"score-panel", {296, 99}}, {"again-dark", {115, 33}},
-      {"again-light", {115, 33}}, {"start", {253, 235}},      {"help", {272, 112}}};
-  for (const auto& [name, size] : cases) {
-    for (const int k : {1, 2}) {
-      SCOPED_TRACE(AtSize(name, k).toStdString());
-      const QByteArray jpeg = Bytes(AtSize(name, k));
-      EXPECT_TRUE(jpeg.contains("\xFF\xC2") && !jpeg.contains("\xFF\xC0"));  // progressive frames
-      EXPECT_EQ(Load(AtSize(name, k)).size(), size * k);
-    }
-  }
-}
-
 // A mark shows the board through its GIF's white, or through the alpha of
 // its 2x PNG; the O also through its middle. Drawn unscaled from a cell's
 // corner, whatever it paints must fit the narrowest and the lowest cell.
@@ -89,7 +75,9 @@ TEST(Pictures, MarksAreTransparentGifsWithSmoothPngsAt2x) {
 
 // Every pixel of each area has the area's colour in both drawings: the
 // bands and lines the cells and counters lie between, the counters'
-// places and the line of help text. Areas are in the 1x picture's pixels.
+// places and the line of help text. Areas are in the 1x picture's pixels;
+// the 2x drawing is twice as large, and both are progressive JPEGs, as
+// the game's first pictures were.
 TEST(Pictures, AreasUnderTheLayoutHaveTheirColour) {
   const QPoint panel(12, 306);  // where the window puts the score panel
   const struct {
@@ -118,7 +106,10 @@ TEST(Pictures, AreasUnderTheLayoutHaveTheirColour) {
   for (const auto& c : cases) {
     for (const int k : {1, 2}) {
       SCOPED_TRACE(std::string(c.what) + " at " + std::to_string(k) + "x");
+      const QByteArray jpeg = Bytes(AtSize(c.name, k));
+      EXPECT_TRUE(jpeg.contains("\xFF\xC2") && !jpeg.contains("\xFF\xC0"));  // progressive frames
       const QImage image = Load(AtSize(c.name, k));
+      ASSERT_EQ(image.size(), Load(AtSize(c.name, 1)).size() * k);
       const QRect area(c.area.topLeft() * k, c.area.size() * k);
       for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {

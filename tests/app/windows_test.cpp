@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Khrestyky-nolyky developers
 // SPDX-License-Identifier: MIT
 //
-// The three windows: how they look, where their controls lie, how the
-// start screen leads to the game, and where the windows open. The test runs
+// The three windows: how they look, where their controls lie, and where
+// they open. The start screen's click that leads to the game is the round
+// drivers' first step (tests/drivers/play_round.py). The test runs
 // at twice the density (QT_SCALE_FACTOR=2), so that the offscreen screen of
 // 800x600 is 400x300 to the windows: smaller than the game window.
 #include <QDebug>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -31,21 +31,6 @@ class WindowsTest : public QObject {
   testing_support::ScriptedSource random_;
 
  private slots:
-  // A click on the start picture removes the start screen and shows the
-  // game window; the program goes on.
-  void startPictureOpensTheGame() {
-    Program program(random_, dialogs_);
-    QSignalSpy ended(&program, &Program::lastWindowClosed);
-    QPointer<Start> start = &program.LoadStart();
-    program.Show(*start);
-    QVERIFY(QTest::qWaitForWindowExposed(start));
-    QTest::mouseClick(start->windowHandle(), Qt::LeftButton, {}, QPoint(126, 117));
-    QTRY_VERIFY(!start && program.start() == nullptr);
-    QVERIFY(program.form1() && program.form1()->isVisible());
-    QTest::qWait(0);
-    QCOMPARE(ended.count(), 0);
-  }
-
   // Closing the start screen by the window system leaves no window.
   void closingTheStartScreenEndsTheProgram() {
     Program program(random_, dialogs_);
@@ -53,24 +38,6 @@ class WindowsTest : public QObject {
     program.Show(program.LoadStart());
     program.start()->close();
     QTRY_COMPARE(ended.count(), 1);
-  }
-
-  // The start screen has neither frame nor task-bar button, the game
-  // window no button but Close. Their titles and sizes are checked where
-  // the installed game is played by its pixels.
-  void windowsHaveTheirFramesAndPictures() {
-    Program program(random_, dialogs_);
-    Start& start = program.LoadStart();
-    QVERIFY(start.windowFlags().testFlag(Qt::FramelessWindowHint));
-    QCOMPARE(start.windowType(), Qt::Tool);
-    QVERIFY(!start.Image1->picture().isNull());
-
-    Form1& game = program.LoadForm1();
-    QCOMPARE(game.windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
-             Qt::WindowCloseButtonHint);
-    // The game's icon in its title bar and task-bar button; the icon file's
-    // test checks its images.
-    QVERIFY(!game.windowIcon().isNull());
   }
 
   // Where controls overlap, the one higher in the stacking order takes the
