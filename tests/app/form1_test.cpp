@@ -35,10 +35,12 @@ class Form1Test : public GameWindowTest {
   }
 
  private slots:
-  // A fresh window: empty board, every cell enabled and blank, no
-  // again-button, the person to move. The X and the computer's reply
-  // appear together, after the coin and one draw of the positional move.
+  // A fresh window, with the game's icon: empty board, every cell enabled
+  // and blank, no again-button, the person to move. The X and the
+  // computer's reply appear together, after the coin and one draw of the
+  // positional move.
   void freshWindowWaitsForThePerson() {
+    QVERIFY(!form_->windowIcon().isNull());
     QCOMPARE(form_->Rez->text() + Buttons(), QString());
     for (int index = 1; index <= 9; ++index)
       QVERIFY(form_->Cell(index)->isEnabled() && form_->Cell(index)->picture().isNull());
