@@ -36,7 +36,6 @@ the output. Whatever happens, every program of the prefix is ended at the
 end.
 """
 import argparse
-import subprocess
 import sys
 from pathlib import Path
 
@@ -81,23 +80,6 @@ class Lifecycle(release_test.Release):
         self.check_locale()
         self.prefix.make(fresh=True, windows="win10")
 
-    def run_status(self, name, *arguments, limit=LIMIT):
-        """A Windows program run to its end as a step, then the prefix's
-        server; its exit status, which may be any."""
-        self.step(name)
-        with open(self.log, "a") as log:
-            log.write(f"--- {name}: {' '.join(map(str, arguments))}\n")
-            log.flush()
-            try:
-                status = subprocess.run([self.wine, *map(str, arguments)], stdout=log,
-                                        stderr=subprocess.STDOUT, timeout=limit,
-                                        env=self.prefix.environment).returncode
-            except subprocess.TimeoutExpired:
-                self.photograph()
-                raise StepFailed(f"did not end within {limit} s") from None
-        screen.run(self.prefix.wineserver, "-w", limit=limit, env=self.prefix.environment)
-        return status
-
     def report_windows(self, how):
         """Has wine report a Windows: by its own version setting, or by the
         version and build in the registry, with that setting removed."""
@@ -106,8 +88,8 @@ class Lifecycle(release_test.Release):
                             r"HKCU\Software\Wine", "/v", "Version", "/d", how["wine"], "/f")
             return
         # The setting may not be there: reg then fails, as it may.
-        self.run_status("no Windows version setting", "reg", "delete", r"HKCU\Software\Wine",
-                        "/v", "Version", "/f")
+        self.prefix.run("no Windows version setting", "reg", "delete", r"HKCU\Software\Wine",
+                        "/v", "Version", "/f", check=False)
         key = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion"
         for name, kind, value in (("CurrentMajorVersionNumber", "REG_DWORD", "10"),
                                   ("CurrentMinorVersionNumber", "REG_DWORD", "0"),
@@ -183,7 +165,7 @@ class Lifecycle(release_test.Release):
         folder = self.local_programs()
         for name, how, installs in WINDOWS:
             self.report_windows(how)
-            status = self.run_status(f"installer on {name}", self.setup, "/S")
+            status = self.prefix.run(f"installer on {name}", self.setup, "/S", check=False)
             if installs:
                 self.check(status == 0, f"the installer failed on {name} ({status})")
                 place = self.check_install("HKCU", folder, self.version)

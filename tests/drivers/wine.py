@@ -62,12 +62,15 @@ class Prefix:
             self.run(f"Windows version {windows}", "reg", "add", r"HKCU\Software\Wine",
                      "/v", "Version", "/d", windows, "/f")
 
-    def run(self, name, *arguments, limit=LIMIT):
+    def run(self, name, *arguments, limit=LIMIT, check=True):
         """A Windows program run to its end as a step of the driver, then
-        the prefix's server."""
-        self.driver.command(name, self.wine, *arguments, limit=limit, env=self.environment)
+        the prefix's server; the program's exit status, which with check
+        must be 0."""
+        status = self.driver.command(name, self.wine, *arguments, limit=limit, check=check,
+                                     env=self.environment)
         self.driver.command(f"{name}: the wine server's end", self.wineserver, "-w",
                             limit=limit, env=self.environment)
+        return status
 
     def end(self):
         """Ends every program of the prefix, if the driver made it, and
